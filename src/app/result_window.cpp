@@ -1,0 +1,7 @@
+#include "app/result_window.h"
+
+namespace korvelin {
+
+std::string textBoxName(TextBox box) { return "Text" + std::to_string(static_cast<int>(box)); }
+
+}  // namespace korvelin

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/polygon_job.h"
+#include "output/report_printer.h"
+
+namespace korvelin {
+
+// The report of a complete run: 3n + 39 lines, the title in 12 points, the rest in 10.
+void printReport(const PolygonJob& job, ReportPrinter& printer);
+
+}  // namespace korvelin

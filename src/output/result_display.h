@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/polygon_job.h"
+#include "app/result_window.h"
+#include "entry/prompt.h"
+
+namespace korvelin {
+
+inline constexpr const char* kPausePrompt = "需要输出平差结果，请按输入键,或输入一个任意数";
+
+// w(1), w(2) in seconds and w(3) in millimetres, rounded to 2 decimals, into Text10 … Text12.
+void showMisclosures(ResultWindow& window, const PolygonJob& job);
+
+// Names of points 2 and 3 with their reciprocal weights (4 and 5 decimals).
+void showReciprocalWeights(ResultWindow& window, const PolygonJob& job);
+
+// ms, mx, my of both points, then md of both, in millimetres.
+void showErrors(ResultWindow& window, const PolygonJob& job);
+
+// The points in slot order, each after a pause prompt whose answer is ignored.
+void showCoordinates(Prompt& prompt, ResultWindow& window, const PolygonJob& job);
+
+}  // namespace korvelin
