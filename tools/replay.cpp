@@ -14,9 +14,12 @@ namespace {
 
 const char* outcomeName(korvelin::RunOutcome outcome) {
   switch (outcome) {
-    case korvelin::RunOutcome::Complete: return "complete";
-    case korvelin::RunOutcome::Cancelled: return "cancelled";
-    case korvelin::RunOutcome::Failed: return "failed";
+    case korvelin::RunOutcome::Complete:
+      return "complete";
+    case korvelin::RunOutcome::Cancelled:
+      return "cancelled";
+    case korvelin::RunOutcome::Failed:
+      return "failed";
   }
   return "";
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -49,20 +50,28 @@ class ArithmeticFault : public RunFailure {
   Place place_;
 };
 
-// Watches the floating-point exception flags over one stage. A stage runs its formulas in plain
-// IEEE arithmetic, in the order and widths they are written, and asks the watch at each record
-// write whether a division by zero, an invalid operation or an overflow has happened since the
-// stage began; the value is written only when none has and it is finite.
+// Watches one stage. A stage runs its formulas in plain IEEE arithmetic, in the order and widths
+// they are written. Every value it writes into the record passes checked(), which refuses a NaN
+// (an invalid operation) or an infinity (an overflow or a division by zero). A fault whose result
+// stays finite (x/∞) can only hide in the run's own tables, so each stage ends with check(): the
+// exception flags raised since the stage began. Reading the flags costs more than a triangle,
+// hence once per stage and not per value.
 class FaultWatch {
  public:
   explicit FaultWatch(Stage stage);
   void check(Place place = {}) const;
-  double checked(double value, Place place = {}) const;
+  double checked(double value, Place place = {}) const {
+    if (!std::isfinite(value)) failNonFinite(value, place);
+    return value;
+  }
   // The value rounded to its 32-bit store; a value beyond the 32-bit range is an overflow.
-  float stored32(double value, Place place = {}) const;
+  float stored32(double value, Place place = {}) const {
+    return static_cast<float>(checked(static_cast<float>(checked(value, place)), place));
+  }
   [[noreturn]] void fail(Fault fault, Place place, const std::string& detail = {}) const;
 
  private:
+  [[noreturn]] void failNonFinite(double value, Place place) const;
   Stage stage_;
 };
 

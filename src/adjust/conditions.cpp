@@ -34,6 +34,7 @@ void formMisclosures(PolygonJob& job, RunTables& tables) {
   tables.carriedSideBC = std::sin(angleAtEnd[1] * F) * job.S[2] * std::sin(angleAtCentre[n] * F) /
                          std::sin(angleAtCentre[1] * F) / std::sin(angleAtStart[n] * F);
   job.w[3] = watch.stored32(tables.carriedSideBC - job.S[2 * n]);
+  watch.check();
 }
 
 void formConditionColumns(const PolygonJob& job, RunTables& tables) {
@@ -68,17 +69,14 @@ void formConditionColumns(const PolygonJob& job, RunTables& tables) {
   tables.T(kFixedAngleCondition, 2 * n - 1) = rho / hE[n];
 
   // ρ stands in column 3 as in columns 1 and 2, while w(3) stays in metres.
-  tables.T(kFixedSideCondition, 1) =
-      job.S[2 * n] * rho *
-      (((cot(aE[1]) / hE[1] - (cos(aE[n]) / tan(aC[n])) / hC[n]) +
-        (cos(aS[1]) / tan(aC[1])) / hC[1]) -
-       cot(aS[n]) / hS[n]);
+  tables.T(kFixedSideCondition, 1) = job.S[2 * n] * rho *
+                                     (((cot(aE[1]) / hE[1] - (cos(aE[n]) / tan(aC[n])) / hC[n]) +
+                                       (cos(aS[1]) / tan(aC[1])) / hC[1]) -
+                                      cot(aS[n]) / hS[n]);
   tables.T(kFixedSideCondition, 3) =
-      job.S[2 * n] * rho *
-      ((cos(aE[1]) / tan(aC[1])) / hC[1] - (cos(aC[1]) / tan(aE[1])) / hE[1]);
+      job.S[2 * n] * rho * ((cos(aE[1]) / tan(aC[1])) / hC[1] - (cos(aC[1]) / tan(aE[1])) / hE[1]);
   tables.T(kFixedSideCondition, 2 * n - 1) =
-      job.S[2 * n] * rho *
-      ((cos(aC[n]) / tan(aS[n])) / hS[n] - (cos(aS[n]) / tan(aC[n])) / hC[n]);
+      job.S[2 * n] * rho * ((cos(aC[n]) / tan(aS[n])) / hS[n] - (cos(aS[n]) / tan(aC[n])) / hC[n]);
   for (int k = 1; k <= 2 * n; ++k) {
     for (int j = kCentralCondition; j <= kFixedSideCondition; ++j) {
       watch.checked(tables.T(j, k), {Place::Side, k});

@@ -41,6 +41,7 @@ void computeCoordinates(PolygonJob& job, RunTables& tables) {
   }
   x[0] = job.xa;
   y[0] = job.ya;
+  watch.check();
 }
 
 }  // namespace korvelin

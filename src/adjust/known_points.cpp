@@ -6,7 +6,9 @@
 
 namespace korvelin {
 
-double distance(double dx, double dy) { return std::sqrt(dy * dy + dx * dx); }
+double distance(double dx, double dy) {
+  return std::sqrt(dy * dy + dx * dx);
+}
 
 double azimuth(double dx, double dy, double d, double F) {
   if (dx == 0) return dy > 0 ? 90 : 270;
@@ -29,6 +31,7 @@ void resolveKnownPoints(PolygonJob& job, RunTables& tables) {
   tables.azimuthBA = watch.checked(azimuth(job.xa - job.xb, job.ya - job.yb, job.S[2], F));
   job.S[2 * n] = watch.checked(distance(job.xc - job.xb, job.yc - job.yb));
   tables.azimuthBC = watch.checked(azimuth(job.xc - job.xb, job.yc - job.yb, job.S[2 * n], F));
+  watch.check();
 }
 
 void closeSideTable(PolygonJob& job) {

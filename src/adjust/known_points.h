@@ -12,7 +12,9 @@ double distance(double dx, double dy);
 double azimuth(double dx, double dy, double d, double F);
 
 // A traverse azimuth that has reached a full circle, brought back by one subtraction of 360.
-inline double belowFullCircle(double azimuth) { return azimuth >= 360 ? azimuth - 360 : azimuth; }
+inline double belowFullCircle(double azimuth) {
+  return azimuth >= 360 ? azimuth - 360 : azimuth;
+}
 
 // S(2) = B–A and S(2n) = B–C from the known coordinates, each with its azimuth from B.
 void resolveKnownPoints(PolygonJob& job, RunTables& tables);

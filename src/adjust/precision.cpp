@@ -26,10 +26,14 @@ float positionError(float mx, float my, const FaultWatch& watch) {
 
 double& reciprocalWeight(PolygonJob& job, int c) {
   switch (c) {
-    case 4: return job.Px1;
-    case 5: return job.Py1;
-    case 6: return job.Px2;
-    default: return job.Py2;
+    case 4:
+      return job.Px1;
+    case 5:
+      return job.Py1;
+    case 6:
+      return job.Px2;
+    default:
+      return job.Py2;
   }
 }
 
@@ -37,14 +41,15 @@ void formReciprocalWeight(PolygonJob& job, const RunTables& tables, int c) {
   const FaultWatch watch(Stage::Precision);
   const auto& N = tables.normalTable;
   const auto& q = job.K;
-  double value = watch.checked(N[c][c] + N[1][c] * q[1] + N[2][c] * q[2] + N[3][c] * q[3],
-                               {Place::Column, c});
+  double value =
+      watch.checked(N[c][c] + N[1][c] * q[1] + N[2][c] * q[2] + N[3][c] * q[3], {Place::Column, c});
   if (value < 0) {
     if (-value > kNegligibleWeightShare * N[c][c]) {
       watch.fail(Fault::NegativeWeight, {Place::Column, c}, general(value));
     }
     value = 0;
   }
+  watch.check({Place::Column, c});
   reciprocalWeight(job, c) = value;
 }
 
@@ -57,6 +62,7 @@ void evaluateErrors(PolygonJob& job, const RunTables& tables) {
   job.my2 = coordinateError(job.ms, job.Py2, watch);
   job.md1 = positionError(job.mx1, job.my1, watch);
   job.md2 = positionError(job.mx2, job.my2, watch);
+  watch.check();
 }
 
 }  // namespace korvelin

@@ -6,7 +6,9 @@
 
 namespace korvelin {
 
-double cosineOfAngle(double p, double q, double r) { return (p * p + q * q - r * r) / ((p + p) * q); }
+double cosineOfAngle(double p, double q, double r) {
+  return (p * p + q * q - r * r) / ((p + p) * q);
+}
 
 double angleFromCosine(double c, double F) {
   if (c == 0) return 90;
@@ -53,12 +55,13 @@ void resolveTriangles(const PolygonJob& job, RunTables& tables) {
   tables.centralAngleSum = 0;
   for (int i = 1; i <= job.n; ++i) {
     resolveAnglesOfTriangle(S, i, tables, watch);
-    tables.heightFromCentre[i] = std::sin(tables.angleAtStart[i] * F) * S[2 * i - 1];
+    const double sinStart = std::sin(tables.angleAtStart[i] * F);
+    tables.heightFromCentre[i] = sinStart * S[2 * i - 1];
     tables.heightFromStart[i] = std::sin(tables.angleAtEnd[i] * F) * S[2 * i];
-    tables.heightFromEnd[i] = std::sin(tables.angleAtStart[i] * F) * S[2 * i];
+    tables.heightFromEnd[i] = sinStart * S[2 * i];
     tables.centralAngleSum = tables.centralAngleSum + tables.angleAtCentre[i];
-    watch.check({Place::Triangle, i});
   }
+  watch.check();
 }
 
 }  // namespace korvelin

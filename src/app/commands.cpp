@@ -24,42 +24,41 @@ constexpr float kGrossMisclosure = 3600;
 
 void rejectGrossMisclosure(const PolygonJob& job) {
   if (std::abs(job.w[1]) <= kGrossMisclosure && std::abs(job.w[2]) <= kGrossMisclosure) return;
-  throw RunFailure("闭合差过大：w(1) = " + general(job.w[1]) + " 秒，w(2) = " +
-                   general(job.w[2]) +
+  throw RunFailure("闭合差过大：w(1) = " + general(job.w[1]) + " 秒，w(2) = " + general(job.w[2]) +
                    " 秒。边长与已知点不符（粗差，或外围点未按 B、A、…、C 顺时针输入）。计算中止。");
 }
 
 }  // namespace
 
-void Commands::calculate(RunTables& tables) {
-  resolveKnownPoints(job_, tables);
-  closeSideTable(job_);
-  resolveTriangles(job_, tables);
-  formMisclosures(job_, tables);
-  showMisclosures(window_, job_);
-  rejectGrossMisclosure(job_);
-  formConditionColumns(job_, tables);
-  formWeightFunctions(job_, tables);
+void calculate(PolygonJob& job, RunTables& tables, ResultWindow& window) {
+  resolveKnownPoints(job, tables);
+  closeSideTable(job);
+  resolveTriangles(job, tables);
+  formMisclosures(job, tables);
+  showMisclosures(window, job);
+  rejectGrossMisclosure(job);
+  formConditionColumns(job, tables);
+  formWeightFunctions(job, tables);
 
   formNormalEquations(tables);
   for (int c = kFirstWeightFunction; c <= kLastWeightFunction; ++c) {
-    solveWeightFunctionPass(job_, tables, c);
-    formReciprocalWeight(job_, tables, c);
+    solveWeightFunctionPass(job, tables, c);
+    formReciprocalWeight(job, tables, c);
   }
-  solveCorrelates(job_, tables);
-  showReciprocalWeights(window_, job_);
-  correctSides(job_, tables);
-  evaluateErrors(job_, tables);
-  showErrors(window_, job_);
+  solveCorrelates(job, tables);
+  showReciprocalWeights(window, job);
+  correctSides(job, tables);
+  evaluateErrors(job, tables);
+  showErrors(window, job);
 
-  computeCoordinates(job_, tables);
+  computeCoordinates(job, tables);
 }
 
 RunOutcome Commands::command1() {
   try {
     RunTables tables = startRun();
     enterData(prompt_, window_, job_, tables);
-    calculate(tables);
+    calculate(job_, tables, window_);
     showCoordinates(prompt_, window_, job_);
   } catch (const RunCancelled&) {
     return RunOutcome::Cancelled;

@@ -11,6 +11,10 @@ namespace korvelin {
 
 enum class RunOutcome { Complete, Cancelled, Failed };
 
+// The stages of a run after the data entry, up to the final coordinates, with the misclosures
+// and precision figures shown as they are formed. Throws RunFailure.
+void calculate(PolygonJob& job, RunTables& tables, ResultWindow& window);
+
 // The three commands of the main window over the one calculation record.
 //
 // A Command1 run, start to end, on one thread:
@@ -34,8 +38,6 @@ class Commands {
   const PolygonJob& job() const { return job_; }
 
  private:
-  void calculate(RunTables& tables);
-
   Prompt& prompt_;
   ResultWindow& window_;
   ReportPrinter& printer_;

@@ -39,12 +39,12 @@ struct PolygonJob {
   double Px2 = 0, Py2 = 0;
   float mx1 = 0, my1 = 0, md1 = 0;
   float mx2 = 0, my2 = 0, md2 = 0;
-  std::vector<double> S;                 // 0 … 2n+1: observed, from the corrections on adjusted
-  std::vector<float> observedSideCopy;   // 0 … 2n+1: the observed sides as 32-bit values
-  std::vector<std::string> pointNames;   // 0 … n−1, UTF-8 as typed
-  std::vector<float> w;                  // 0 … conditionCount
-  std::vector<double> K;                 // 0 … conditionCount
-  std::vector<double> x, y;              // 0 … n−1
+  std::vector<double> S;                // 0 … 2n+1: observed, from the corrections on adjusted
+  std::vector<float> observedSideCopy;  // 0 … 2n+1: the observed sides as 32-bit values
+  std::vector<std::string> pointNames;  // 0 … n−1, UTF-8 as typed
+  std::vector<float> w;                 // 0 … conditionCount
+  std::vector<double> K;                // 0 … conditionCount
+  std::vector<double> x, y;             // 0 … n−1
 };
 
 using NormalTable = std::array<std::array<double, 8>, 8>;

@@ -2,6 +2,8 @@
 
 namespace korvelin {
 
-std::string textBoxName(TextBox box) { return "Text" + std::to_string(static_cast<int>(box)); }
+std::string textBoxName(TextBox box) {
+  return "Text" + std::to_string(static_cast<int>(box));
+}
 
 }  // namespace korvelin

@@ -6,9 +6,35 @@ namespace korvelin {
 
 // The main window's 29 text boxes, Text1 … Text29.
 enum class TextBox {
-  Text1 = 1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10,
-  Text11, Text12, Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20,
-  Text21, Text22, Text23, Text24, Text25, Text26, Text27, Text28, Text29,
+  Text1 = 1,
+  Text2,
+  Text3,
+  Text4,
+  Text5,
+  Text6,
+  Text7,
+  Text8,
+  Text9,
+  Text10,
+  Text11,
+  Text12,
+  Text13,
+  Text14,
+  Text15,
+  Text16,
+  Text17,
+  Text18,
+  Text19,
+  Text20,
+  Text21,
+  Text22,
+  Text23,
+  Text24,
+  Text25,
+  Text26,
+  Text27,
+  Text28,
+  Text29,
 };
 
 // "TextN".

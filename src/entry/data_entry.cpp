@@ -17,7 +17,8 @@ constexpr const char* kConfirmXLong =
     "确认纵座标输入是否正确 ?  输入正确按 Enter 键;  输入错误按零( 即为:0 )";
 constexpr const char* kConfirmYLong =
     "确认横座标输入是否正确 ?  输入正确按 Enter 键;  输入错误按零( 即为:0 )";
-constexpr const char* kConfirmTail = " 输入是否正确 ?  输入正确按 Enter 键;  输入错误按零( 即为:0 )";
+constexpr const char* kConfirmTail =
+    " 输入是否正确 ?  输入正确按 Enter 键;  输入错误按零( 即为:0 )";
 
 // How one number is asked, echoed, confirmed and asked again.
 struct ValueEntry {
@@ -58,7 +59,9 @@ const CoordinateRow kCoordinates[] = {
      "输入正确的横座标 :", kConfirmYLong, ""},
 };
 
-std::string sideName(int i) { return "S(" + digits(i) + ")"; }
+std::string sideName(int i) {
+  return "S(" + digits(i) + ")";
+}
 
 class DataEntry {
  public:
@@ -91,8 +94,10 @@ class DataEntry {
     for (;;) {
       const auto answer = ask(text);
       switch (readConfirm(answer)) {
-        case ConfirmAnswer::Confirmed: return true;
-        case ConfirmAnswer::Rejected: return false;
+        case ConfirmAnswer::Confirmed:
+          return true;
+        case ConfirmAnswer::Rejected:
+          return false;
         case ConfirmAnswer::Unreadable:
           warn("请直接按 Enter 确认，或输入 0 重新输入：" + quotedAnswer(*answer));
       }
@@ -148,16 +153,22 @@ class DataEntry {
         job_.n = static_cast<std::int16_t>(count);
         break;
       }
-      warn("三角形个数应在 " + digits(kMinTriangles) + " 到 " + digits(kMaxTriangles) +
-           " 之间：" + general(count));
+      warn("三角形个数应在 " + digits(kMinTriangles) + " 到 " + digits(kMaxTriangles) + " 之间：" +
+           general(count));
     }
     window_.setText(TextBox::Text7, "中心多边形有" + digits(job_.n) + "个三角形");
     sizeTables(job_, tables_);
   }
 
   static ValueEntry coordinateEntry(const CoordinateRow& row) {
-    return {row.entryPrompt, row.reentryPrompt, row.firstConfirm, row.laterConfirm, row.echoBox,
-            row.clearedTo, [](double v) { return ' ' + pattern(v, "0.000"); }, nullptr};
+    return {row.entryPrompt,
+            row.reentryPrompt,
+            row.firstConfirm,
+            row.laterConfirm,
+            row.echoBox,
+            row.clearedTo,
+            [](double v) { return ' ' + pattern(v, "0.000"); },
+            nullptr};
   }
 
   void enterCoordinate(int row) {
@@ -243,7 +254,8 @@ class DataEntry {
     if (formsTriangle(side(2 * i - 1), side(2 * i), side(2 * i + 1))) return std::nullopt;
     std::string text = "第 " + digits(i) + " 个三角形的三边不能构成三角形：";
     for (int k = 2 * i - 1; k <= 2 * i + 1; ++k) {
-      text += sideName(k == 2 * job_.n + 1 ? 1 : k) + " = " + general(side(k)) + (k < 2 * i + 1 ? "，" : "");
+      text += sideName(k == 2 * job_.n + 1 ? 1 : k) + " = " + general(side(k)) +
+              (k < 2 * i + 1 ? "，" : "");
     }
     return text;
   }

@@ -11,8 +11,8 @@ constexpr double kPowersOfTen[] = {1.0, 10.0, 100.0, 1000.0, 10000.0, 100000.0};
 std::string generalForm(double v, int precision) {
   if (v == 0) return "0";  // also a negative zero
   char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, v,
-                                    std::chars_format::general, precision);
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, precision);
   return std::string(buffer, result.ptr);
 }
 
@@ -82,10 +82,16 @@ std::string pattern(double v, std::string_view format) {
   return negative && !zero ? '-' + result : result;
 }
 
-std::string general(double v) { return generalForm(v, 15); }
+std::string general(double v) {
+  return generalForm(v, 15);
+}
 
-std::string general(float v) { return generalForm(static_cast<double>(v), 7); }
+std::string general(float v) {
+  return generalForm(static_cast<double>(v), 7);
+}
 
-std::string digits(long long v) { return std::to_string(v); }
+std::string digits(long long v) {
+  return std::to_string(v);
+}
 
 }  // namespace korvelin

@@ -5,11 +5,21 @@
 namespace korvelin {
 namespace {
 
-std::string sideText(double side) { return pattern(roundTo(side, 4), "0.0000"); }
-std::string sideText(float side) { return pattern(roundTo(side, 4), "0.0000"); }
-std::string coordinateText(double value) { return pattern(roundTo(value, 3), "0.000"); }
-std::string secondsText(float w) { return pattern(roundTo(w, 2), "0.00") + " (秒)"; }
-std::string millimetresText(float mm) { return pattern(roundTo(mm, 2), "0.00") + " (毫米)"; }
+std::string sideText(double side) {
+  return pattern(roundTo(side, 4), "0.0000");
+}
+std::string sideText(float side) {
+  return pattern(roundTo(side, 4), "0.0000");
+}
+std::string coordinateText(double value) {
+  return pattern(roundTo(value, 3), "0.000");
+}
+std::string secondsText(float w) {
+  return pattern(roundTo(w, 2), "0.00") + " (秒)";
+}
+std::string millimetresText(float mm) {
+  return pattern(roundTo(mm, 2), "0.00") + " (毫米)";
+}
 
 void printHeading(ReportPrinter& printer, int c, const char* heading) {
   printer.printLine({column(c), text(heading)});
@@ -39,8 +49,8 @@ void printSides(const PolygonJob& job, ReportPrinter& printer) {
   printer.printEmptyLine();
   for (int i = 1; i <= 2 * job.n + 1; ++i) {
     printer.printLine({column(24), text("s("), number(i), text(")="),
-                       text(sideText(job.observedSideCopy[i])), column(41), text("s("),
-                       number(i), text(")="), text(sideText(job.S[i]))});
+                       text(sideText(job.observedSideCopy[i])), column(41), text("s("), number(i),
+                       text(")="), text(sideText(job.S[i]))});
   }
   printer.printEmptyLine();
 }
@@ -76,15 +86,18 @@ void printPointPrecision(const EvaluatedPoint& point, ReportPrinter& printer) {
       {column(24), text("单位权纵座标权倒数 : 1/px="), text(pattern(point.Px, "0.0000"))});
   printer.printLine(
       {column(24), text("单位权横座标权倒数 : 1/py="), text(pattern(point.Py, "0.0000"))});
-  printer.printLine({column(24), text("纵座标单位权中误差 :   mx="), text(millimetresText(point.mx))});
-  printer.printLine({column(24), text("横座标单位权中误差 :   my="), text(millimetresText(point.my))});
-  printer.printLine({column(24), text("  单位权点位中误差 :   md="), text(millimetresText(point.md))});
+  printer.printLine(
+      {column(24), text("纵座标单位权中误差 :   mx="), text(millimetresText(point.mx))});
+  printer.printLine(
+      {column(24), text("横座标单位权中误差 :   my="), text(millimetresText(point.my))});
+  printer.printLine(
+      {column(24), text("  单位权点位中误差 :   md="), text(millimetresText(point.md))});
 }
 
 void printPrecision(const PolygonJob& job, ReportPrinter& printer) {
   printHeading(printer, 22, "精度评定 :");
-  printer.printLine({column(24), text("单位权测边中误差  :    ms="),
-                     text(pattern(job.ms, "0.00") + " (毫米)")});
+  printer.printLine(
+      {column(24), text("单位权测边中误差  :    ms="), text(pattern(job.ms, "0.00") + " (毫米)")});
   printer.printEmptyLine();
   printPointPrecision({job.pointNames[2], job.Px1, job.Py1, job.mx1, job.my1, job.md1}, printer);
   printer.printEmptyLine();

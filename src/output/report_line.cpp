@@ -27,9 +27,15 @@ std::string renderInColumns(const ReportLine& line) {
         append(width > target ? std::string(1, ' ') : std::string(target - width, ' '));
         break;
       }
-      case ReportItem::Blanks: append(std::string(item.value, ' ')); break;
-      case ReportItem::Text: append(item.text); break;
-      case ReportItem::Number: append(' ' + std::to_string(item.value) + ' '); break;
+      case ReportItem::Blanks:
+        append(std::string(item.value, ' '));
+        break;
+      case ReportItem::Text:
+        append(item.text);
+        break;
+      case ReportItem::Number:
+        append(' ' + std::to_string(item.value) + ' ');
+        break;
     }
   }
   return rendered;

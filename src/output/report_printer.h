@@ -20,10 +20,18 @@ struct ReportItem {
 
 using ReportLine = std::vector<ReportItem>;
 
-inline ReportItem column(int c) { return {ReportItem::Column, c, {}}; }
-inline ReportItem blanks(int k) { return {ReportItem::Blanks, k, {}}; }
-inline ReportItem text(std::string t) { return {ReportItem::Text, 0, std::move(t)}; }
-inline ReportItem number(int v) { return {ReportItem::Number, v, {}}; }
+inline ReportItem column(int c) {
+  return {ReportItem::Column, c, {}};
+}
+inline ReportItem blanks(int k) {
+  return {ReportItem::Blanks, k, {}};
+}
+inline ReportItem text(std::string t) {
+  return {ReportItem::Text, 0, std::move(t)};
+}
+inline ReportItem number(int v) {
+  return {ReportItem::Number, v, {}};
+}
 
 // The line in character columns: a column pads with blanks to c − 1 code points, or adds one
 // blank when the text already reaches past it.

@@ -5,14 +5,22 @@
 namespace korvelin {
 namespace {
 
-std::string seconds(float w) { return general(roundTo(w, 2)) + "秒"; }
+std::string seconds(float w) {
+  return general(roundTo(w, 2)) + "秒";
+}
 
 // Millimetres from a 32-bit value, with the leading blank of every result but the misclosures.
-std::string millimetres(float mm) { return ' ' + general(roundTo(mm, 2)) + "毫米"; }
+std::string millimetres(float mm) {
+  return ' ' + general(roundTo(mm, 2)) + "毫米";
+}
 
-std::string reciprocal(double value, int decimals) { return ' ' + general(roundTo(value, decimals)); }
+std::string reciprocal(double value, int decimals) {
+  return ' ' + general(roundTo(value, decimals));
+}
 
-std::string coordinate(double value) { return ' ' + pattern(roundTo(value, 3), "0.000"); }
+std::string coordinate(double value) {
+  return ' ' + pattern(roundTo(value, 3), "0.000");
+}
 
 }  // namespace
 
