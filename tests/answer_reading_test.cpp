@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace korvelin {
 namespace {
 
@@ -9,6 +11,10 @@ struct DecimalCase {
   const char* answer;
   std::optional<double> value;
 };
+
+std::ostream& operator<<(std::ostream& out, const DecimalCase& c) {
+  return out << "\"" << c.answer << "\"";
+}
 
 class ReadDecimalTest : public ::testing::TestWithParam<DecimalCase> {};
 
@@ -35,6 +41,10 @@ struct ConfirmCase {
   std::optional<std::string> answer;
   ConfirmAnswer reading;
 };
+
+std::ostream& operator<<(std::ostream& out, const ConfirmCase& c) {
+  return out << (c.answer ? "\"" + *c.answer + "\"" : std::string("Cancel"));
+}
 
 class ReadConfirmTest : public ::testing::TestWithParam<ConfirmCase> {};
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 
 #include "network_fixture.h"
@@ -193,10 +195,6 @@ TEST(DataEntryTest, ConfirmAnswers) {
   EXPECT_EQ(e->window.messages[0].first, MessageKind::InvalidInput);
 }
 
-struct BadNumberCase {
-  const char* answer;
-};
-
 class BadNumberTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(BadNumberTest, AsksTheSamePromptAgain) {
@@ -226,6 +224,10 @@ struct CountCase {
   const char* answer;
   int n;  // 0: out of range
 };
+
+std::ostream& operator<<(std::ostream& out, const CountCase& c) {
+  return out << "n " << c.answer;
+}
 
 class TriangleCountTest : public ::testing::TestWithParam<CountCase> {};
 

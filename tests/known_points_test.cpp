@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 
 #include "adjust/triangle_angles.h"
@@ -15,6 +17,10 @@ struct AzimuthCase {
   double dx, dy;
   double low, high;  // the azimuth lies in [low, high]
 };
+
+std::ostream& operator<<(std::ostream& out, const AzimuthCase& c) {
+  return out << "dx " << c.dx << " dy " << c.dy;
+}
 
 class AzimuthTest : public ::testing::TestWithParam<AzimuthCase> {};
 
@@ -50,6 +56,10 @@ struct SidesCase {
   double p, q, r;
   bool triangle;
 };
+
+std::ostream& operator<<(std::ostream& out, const SidesCase& c) {
+  return out << c.p << " " << c.q << " " << c.r;
+}
 
 class FormsTriangleTest : public ::testing::TestWithParam<SidesCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <clocale>
 #include <cmath>
 #include <limits>
@@ -15,6 +17,10 @@ struct PatternCase {
   const char* format;
   const char* text;
 };
+
+std::ostream& operator<<(std::ostream& out, const PatternCase& c) {
+  return out << c.value << " " << c.format;
+}
 
 class PatternTest : public ::testing::TestWithParam<PatternCase> {};
 
@@ -51,6 +57,10 @@ struct RoundCase {
   double rounded;
 };
 
+std::ostream& operator<<(std::ostream& out, const RoundCase& c) {
+  return out << c.value << " to " << c.decimals;
+}
+
 class RoundTest : public ::testing::TestWithParam<RoundCase> {};
 
 TEST_P(RoundTest, HalvesGoToTheEvenNeighbour) {
@@ -80,6 +90,10 @@ struct GeneralCase {
   bool single;  // written as a 32-bit value
   const char* text;
 };
+
+std::ostream& operator<<(std::ostream& out, const GeneralCase& c) {
+  return out << c.value << (c.single ? " 32-bit" : " 64-bit");
+}
 
 class GeneralTest : public ::testing::TestWithParam<GeneralCase> {};
 
