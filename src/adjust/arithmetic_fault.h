@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -66,7 +67,12 @@ class FaultWatch {
   }
   // The value rounded to its 32-bit store; a value beyond the 32-bit range is an overflow.
   float stored32(double value, Place place = {}) const {
-    return static_cast<float>(checked(static_cast<float>(checked(value, place)), place));
+    // Converting a value beyond the 32-bit range would itself be undefined, so it is refused
+    // before the conversion.
+    if (std::abs(checked(value, place)) > std::numeric_limits<float>::max()) {
+      fail(Fault::Overflow, place);
+    }
+    return static_cast<float>(value);
   }
   [[noreturn]] void fail(Fault fault, Place place, const std::string& detail = {}) const;
 
