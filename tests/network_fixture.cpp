@@ -62,10 +62,15 @@ void enterNetwork(const TrueNetwork& network, PolygonJob& job, RunTables& tables
   }
 }
 
-std::vector<std::string> answersFor(const TrueNetwork& network, double noiseMetres, unsigned seed) {
-  const auto fixed = [](double v, int decimals) {
+std::vector<std::string> answersFor(const TrueNetwork& network, double noiseMetres, unsigned seed,
+                                    Digits digits) {
+  const auto fixed = [digits](double v, int decimals) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, v);
+    if (digits == Digits::Full) {
+      std::snprintf(buffer, sizeof buffer, "%.17g", v);
+    } else {
+      std::snprintf(buffer, sizeof buffer, "%.*f", decimals, v);
+    }
     return std::string(buffer);
   };
   const int n = network.n();
@@ -87,6 +92,13 @@ std::vector<std::string> answersFor(const TrueNetwork& network, double noiseMetr
   }
   for (int k = 0; k < n; ++k) answers.push_back("");
   return answers;
+}
+
+TrueNetwork scaled(TrueNetwork network, double factor, Point shift) {
+  const auto move = [&](Point& p) { p = {p.x * factor + shift.x, p.y * factor + shift.y}; };
+  move(network.centre);
+  for (auto& q : network.Q) move(q);
+  return network;
 }
 
 ScriptedPrompt::ScriptedPrompt(std::vector<std::optional<std::string>> answers)

@@ -40,9 +40,14 @@ TrueNetwork makeNetwork(int n, unsigned seed, double firstAzimuthDegrees = -1);
 void enterNetwork(const TrueNetwork& network, PolygonJob& job, RunTables& tables,
                   double noiseMetres = 0, unsigned seed = 0);
 
-// The answers of a whole run for the network without re-entries, with sides to 4 decimals.
+// The answers of a whole run for the network without re-entries: coordinates to 3 decimals
+// and sides to 4 as a surveyor types them, or every number to 17 digits.
+enum class Digits { AsTyped, Full };
 std::vector<std::string> answersFor(const TrueNetwork& network, double noiseMetres = 0,
-                                    unsigned seed = 0);
+                                    unsigned seed = 0, Digits digits = Digits::AsTyped);
+
+// The network with every coordinate multiplied by factor, then shifted.
+TrueNetwork scaled(TrueNetwork network, double factor, Point shift = {0, 0});
 
 class ScriptedPrompt : public Prompt {
  public:
