@@ -1,0 +1,45 @@
+#include "app/window_fonts.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QString>
+#include <QStringList>
+
+#include "app/qt_text.h"
+
+namespace korvelin {
+namespace {
+
+// The face the generic system font resolves to. "Sans Serif" itself is an alias of fontconfig,
+// not a face, and as a substitute it would be passed over.
+QString systemSansFace() {
+  return QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
+}
+
+void substitute(const QString& face, const QStringList& installed) {
+  if (QFontDatabase::hasFamily(face)) return;
+  QFont::insertSubstitutions(face, installed);
+}
+
+}  // namespace
+
+void installFontSubstitutions() {
+  const QStringList song{QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Source Han Serif SC"),
+                         QStringLiteral("AR PL SungtiL GB")};
+  const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                         systemSansFace(), QStringLiteral("Noto Sans CJK SC"),
+                         QStringLiteral("Source Han Sans SC")};
+  substitute(QStringLiteral("宋体"), song);
+  substitute(QStringLiteral("MS Sans Serif"), sans);
+  substitute(QStringLiteral("Microsoft Sans Serif"), sans);
+}
+
+QFont layoutFont(layout::Font code) {
+  const auto& spec = layout::fontSpec(code);
+  QFont font(qtText(spec.face));
+  font.setPointSizeF(spec.points);
+  font.setBold(spec.bold);
+  return font;
+}
+
+}  // namespace korvelin

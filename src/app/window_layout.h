@@ -1,0 +1,90 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "app/result_window.h"
+
+// The fixed layout of the main window as plain data, one table per kind of control. Positions
+// and sizes are in twips (1/1440 inch) from the top left corner of the client area.
+namespace korvelin::layout {
+
+inline constexpr int kTwipsPerPixel = 15;  // 96 device-independent pixels per inch
+inline constexpr int kClientWidth = 13200;
+inline constexpr int kClientHeight = 10215;
+
+struct Rect {
+  int left, top, width, height;
+};
+
+struct Point {
+  int x, y;
+};
+
+struct Rgb {
+  int red, green, blue;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+inline constexpr Rgb kWindowBack{255, 255, 192};
+
+// The font codes of the tables. W is the window's own font, used by the diagram's point labels.
+enum class Font { T9, T12, S8, M8, W };
+
+struct FontSpec {
+  Font code;
+  std::string_view face;
+  double points;
+  bool bold;
+};
+
+// What a button's click does: a calculation run, the end of the program, the report.
+enum class Command { Calculate, End, Print };
+
+struct Button {
+  Command command;
+  std::string_view name;
+  std::string_view caption;
+  Rect rect;
+  Rgb back;
+  Font font;
+  int tabIndex;
+};
+
+// Single-line, left-aligned, in the system's default colours.
+struct TextBoxSpec {
+  TextBox box;
+  Rect rect;
+  Font font;
+  int tabIndex;
+};
+
+enum class Wrap { None, Words };
+
+// Left-aligned, borderless, transparent over the window's background.
+struct Label {
+  std::string_view name;
+  std::string_view caption;
+  Rect rect;
+  Font font;
+  Wrap wrap = Wrap::None;
+};
+
+// nullopt stands for the system's window-text colour.
+struct Line {
+  std::string_view name;
+  Point from, to;
+  std::optional<Rgb> colour;
+  int widthPixels;
+};
+
+std::span<const FontSpec> fonts();
+const FontSpec& fontSpec(Font code);
+
+std::span<const Button> buttons();
+std::span<const TextBoxSpec> textBoxes();
+std::span<const Label> labels();
+std::span<const Line> lines();
+
+}  // namespace korvelin::layout
