@@ -74,24 +74,30 @@ class FuzzPrompt : public korvelin::Prompt {
     const std::uint8_t op = bytes_.byte();
     if (op < 160) return own;
     switch (op % 12) {
-      case 0: return "";
-      case 1: return std::nullopt;
-      case 2: return "0";
+      case 0:
+        return "";
+      case 1:
+        return std::nullopt;
+      case 2:
+        return "0";
       case 3: {  // any 64-bit pattern, written in full
         const std::uint64_t bits = bytes_.word(8);
         double value;
         std::memcpy(&value, &bits, sizeof value);
         return printed("%.17g", value);
       }
-      case 4: return std::to_string(static_cast<std::int16_t>(bytes_.word(2)));
-      case 5: return printed("%g", std::ldexp(1.0, static_cast<int>(bytes_.byte()) * 8 - 1024));
+      case 4:
+        return std::to_string(static_cast<std::int16_t>(bytes_.word(2)));
+      case 5:
+        return printed("%g", std::ldexp(1.0, static_cast<int>(bytes_.byte()) * 8 - 1024));
       case 6: {  // the own answer scaled
         const double factor = std::ldexp(1.0 + bytes_.byte() / 64.0, bytes_.byte() % 64 - 32);
         if (!own) return own;
         const double value = std::strtod(own->c_str(), nullptr);
         return printed("%.10g", value * factor);
       }
-      case 7: return own ? *own + std::string(bytes_.byte() % 3, ' ') + "e1" : own;
+      case 7:
+        return own ? *own + std::string(bytes_.byte() % 3, ' ') + "e1" : own;
       case 8: {
         std::string text;
         for (int length = bytes_.byte() % 24; length > 0; --length) {
@@ -99,9 +105,12 @@ class FuzzPrompt : public korvelin::Prompt {
         }
         return withoutNumberWords(text);
       }
-      case 9: return std::string(static_cast<std::size_t>(bytes_.byte()) * 400, 'x');
-      case 10: return "-" + own.value_or("1");
-      default: return std::string("\x1b\t\r\n", bytes_.byte() % 4 + 1);
+      case 9:
+        return std::string(static_cast<std::size_t>(bytes_.byte()) * 400, 'x');
+      case 10:
+        return "-" + own.value_or("1");
+      default:
+        return std::string("\x1b\t\r\n", bytes_.byte() % 4 + 1);
     }
   }
 
