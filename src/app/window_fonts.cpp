@@ -16,8 +16,9 @@ QString systemSansFace() {
   return QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family();
 }
 
+// Qt tries a face itself before its substitutes, so a machine that has the face keeps it; no
+// look-up in the font database here, which would enumerate every installed face at start-up.
 void substitute(const QString& face, const QStringList& installed) {
-  if (QFontDatabase::hasFamily(face)) return;
   QFont::insertSubstitutions(face, installed);
 }
 
