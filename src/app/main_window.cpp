@@ -96,30 +96,28 @@ MainWindow::MainWindow(const QString& reportPdfPath)
 }
 
 void MainWindow::addButtons(TabStops& stops) {
-  for (const auto& spec : layout::buttons()) {
-    auto* button =
-        place(new QPushButton(qtText(spec.caption), this), spec.name, spec.rect, spec.font);
-    setColour(button, QPalette::Button, qtColour(spec.back));
-    connect(button, &QPushButton::clicked, this, [this, command = spec.command] { run(command); });
-    stops.emplace_back(spec.tabIndex, button);
+  for (const auto& row : layout::buttons()) {
+    auto* button = place(new QPushButton(qtText(row.caption), this), row.name, row.rect, row.font);
+    setColour(button, QPalette::Button, qtColour(row.back));
+    connect(button, &QPushButton::clicked, this, [this, command = row.command] { run(command); });
+    stops.emplace_back(row.tabIndex, button);
   }
 }
 
 void MainWindow::addTextBoxes(TabStops& stops) {
-  for (const auto& spec : layout::textBoxes()) {
-    auto* edit = place(new QLineEdit(this), textBoxName(spec.box), spec.rect, spec.font);
+  for (const auto& row : layout::textBoxes()) {
+    auto* edit = place(new QLineEdit(this), textBoxName(row.box), row.rect, row.font);
     edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    textBoxes_[slot(spec.box)] = edit;
-    stops.emplace_back(spec.tabIndex, edit);
+    textBoxes_[slot(row.box)] = edit;
+    stops.emplace_back(row.tabIndex, edit);
   }
 }
 
 void MainWindow::addLabels() {
-  for (const auto& spec : layout::labels()) {
-    auto* label =
-        place(new CaptionLabel(qtText(spec.caption), this), spec.name, spec.rect, spec.font);
+  for (const auto& row : layout::labels()) {
+    auto* label = place(new CaptionLabel(qtText(row.caption), this), row.name, row.rect, row.font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(spec.wrap == layout::Wrap::Words);
+    label->setWordWrap(row.wrap == layout::Wrap::Words);
   }
 }
 

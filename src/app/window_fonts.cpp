@@ -36,10 +36,10 @@ void installFontSubstitutions() {
 }
 
 QFont layoutFont(layout::Font code) {
-  const auto& spec = layout::fontSpec(code);
-  QFont font(qtText(spec.face));
-  font.setPointSizeF(spec.points);
-  font.setBold(spec.bold);
+  const auto& row = layout::fontSpec(code);
+  QFont font(qtText(row.face));
+  font.setPointSizeF(row.points);
+  font.setBold(row.bold);
   return font;
 }
 

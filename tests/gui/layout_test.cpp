@@ -34,10 +34,10 @@ QColor colour(const layout::Rgb& rgb) {
 }
 
 void compareFont(const QFont& actual, layout::Font code) {
-  const auto& spec = layout::fontSpec(code);
-  QCOMPARE(actual.family(), qtText(spec.face));
-  QCOMPARE(actual.pointSizeF(), spec.points);
-  QCOMPARE(actual.bold(), spec.bold);
+  const auto& entry = layout::fontSpec(code);
+  QCOMPARE(actual.family(), qtText(entry.face));
+  QCOMPARE(actual.pointSizeF(), entry.points);
+  QCOMPARE(actual.bold(), entry.bold);
 }
 
 // "Label7" → 7, so that names can be checked for a complete, gapless series.
@@ -207,13 +207,13 @@ void LayoutTest::buttons_data() {
 
 void LayoutTest::buttons() {
   QFETCH(int, row);
-  const auto& spec = layout::buttons()[row];
-  auto* button = control<QPushButton>(qtText(spec.name));
+  const auto& entry = layout::buttons()[row];
+  auto* button = control<QPushButton>(qtText(entry.name));
   QVERIFY(button);
-  QCOMPARE(button->geometry(), pixels(spec.rect));
-  QCOMPARE(button->text(), qtText(spec.caption));
-  compareFont(button->font(), spec.font);
-  QCOMPARE(button->palette().color(QPalette::Button), colour(spec.back));
+  QCOMPARE(button->geometry(), pixels(entry.rect));
+  QCOMPARE(button->text(), qtText(entry.caption));
+  compareFont(button->font(), entry.font);
+  QCOMPARE(button->palette().color(QPalette::Button), colour(entry.back));
   QVERIFY(button->isEnabled());
   QVERIFY(button->isVisible());
 }
@@ -227,12 +227,12 @@ void LayoutTest::textBoxes_data() {
 
 void LayoutTest::textBoxes() {
   QFETCH(int, row);
-  const auto& spec = layout::textBoxes()[row];
-  auto* edit = control<QLineEdit>(qtText(textBoxName(spec.box)));
+  const auto& entry = layout::textBoxes()[row];
+  auto* edit = control<QLineEdit>(qtText(textBoxName(entry.box)));
   QVERIFY(edit);
-  QCOMPARE(edit, window_->textBox(spec.box));
-  QCOMPARE(edit->geometry(), pixels(spec.rect));
-  compareFont(edit->font(), spec.font);
+  QCOMPARE(edit, window_->textBox(entry.box));
+  QCOMPARE(edit->geometry(), pixels(entry.rect));
+  compareFont(edit->font(), entry.font);
   QVERIFY(edit->text().isEmpty());
   QCOMPARE(edit->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
   QVERIFY(!edit->isReadOnly());
@@ -253,19 +253,19 @@ void LayoutTest::labels_data() {
 // cut by its own label or reach under its neighbour.
 void LayoutTest::labels() {
   QFETCH(int, row);
-  const auto& spec = layout::labels()[row];
-  auto* label = control<CaptionLabel>(qtText(spec.name));
+  const auto& entry = layout::labels()[row];
+  auto* label = control<CaptionLabel>(qtText(entry.name));
   QVERIFY(label);
-  QCOMPARE(label->geometry(), pixels(spec.rect));
-  QCOMPARE(label->text(), qtText(spec.caption));
-  compareFont(label->font(), spec.font);
-  QCOMPARE(label->wordWrap(), spec.wrap == layout::Wrap::Words);
+  QCOMPARE(label->geometry(), pixels(entry.rect));
+  QCOMPARE(label->text(), qtText(entry.caption));
+  compareFont(label->font(), entry.font);
+  QCOMPARE(label->wordWrap(), entry.wrap == layout::Wrap::Words);
   QVERIFY(label->frameShape() == QFrame::NoFrame);
   QVERIFY(label->autoFillBackground());
   QCOMPARE(label->palette().color(label->backgroundRole()), QColor(255, 255, 192));
 
   const QStringList lines = label->lines();
-  QCOMPARE(lines.size(), spec.wrap == layout::Wrap::Words ? 2 : 1);
+  QCOMPARE(lines.size(), entry.wrap == layout::Wrap::Words ? 2 : 1);
   if (lines.size() == 2) {  // broken at the blanks, not between two ideographs
     QCOMPARE(lines[0].trimmed() + QLatin1Char(' ') + lines[1].trimmed(),
              label->text().simplified());
@@ -290,11 +290,11 @@ void LayoutTest::lines_data() {
 // and for a straight horizontal or vertical line its width across.
 void LayoutTest::lines() {
   QFETCH(int, row);
-  const auto& spec = layout::lines()[row];
+  const auto& entry = layout::lines()[row];
   const QColor expected =
-      spec.colour ? colour(*spec.colour) : window_->palette().color(QPalette::WindowText);
-  const QPointF from(spec.from.x / 15.0, spec.from.y / 15.0);
-  const QPointF to(spec.to.x / 15.0, spec.to.y / 15.0);
+      entry.colour ? colour(*entry.colour) : window_->palette().color(QPalette::WindowText);
+  const QPointF from(entry.from.x / 15.0, entry.from.y / 15.0);
+  const QPointF to(entry.to.x / 15.0, entry.to.y / 15.0);
   const auto uncovered = [&](QPoint p) {
     for (int d = -3; d <= 3; ++d) {
       if (window_->childAt(p + QPoint(d, d))) return false;
@@ -308,8 +308,8 @@ void LayoutTest::lines() {
   }
   QVERIFY2(at.x() >= 0, "every point of the line is under a control");
 
-  const bool horizontal = spec.from.y == spec.to.y;
-  const bool vertical = spec.from.x == spec.to.x;
+  const bool horizontal = entry.from.y == entry.to.y;
+  const bool vertical = entry.from.x == entry.to.x;
   if (!horizontal && !vertical) {
     bool found = false;
     for (int d = -1; d <= 1 && !found; ++d)
@@ -326,10 +326,10 @@ void LayoutTest::lines() {
     const QPoint p = at + across * d;
     if (!picture_.valid(p)) continue;
     width += picture_.pixelColor(p) == expected;
-    visible += d >= -spec.widthPixels / 2 && d < spec.widthPixels - spec.widthPixels / 2;
+    visible += d >= -entry.widthPixels / 2 && d < entry.widthPixels - entry.widthPixels / 2;
   }
   QCOMPARE(width, visible);
-  QVERIFY(visible == spec.widthPixels || spec.from.x == layout::kClientWidth);
+  QVERIFY(visible == entry.widthPixels || entry.from.x == layout::kClientWidth);
 }
 
 void LayoutTest::facesStandInWithEveryGlyph_data() {
