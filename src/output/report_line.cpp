@@ -23,7 +23,7 @@ std::string renderInColumns(const ReportLine& line) {
   for (const auto& item : line) {
     switch (item.kind) {
       case ReportItem::Column: {
-        const std::size_t target = static_cast<std::size_t>(item.value - 1);
+        const std::size_t target = item.value > 1 ? static_cast<std::size_t>(item.value - 1) : 0;
         append(width > target ? std::string(1, ' ') : std::string(target - width, ' '));
         break;
       }
