@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "app/first_paint.h"
+#include "qt/first_paint.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -11,8 +11,8 @@ int main(int argc, char** argv) {
     std::cerr << "usage: korvelin-make-answers N (4 … 16383)\n";
     return 2;
   }
-  for (const auto& answer : korvelin::testing::answersFor(korvelin::testing::makeNetwork(n, 1),
-                                                          0.003, 2)) {
+  for (const auto& answer :
+       korvelin::testing::answersFor(korvelin::testing::makeNetwork(n, 1), 0.003, 2)) {
     std::cout << answer << '\n';
   }
   return 0;

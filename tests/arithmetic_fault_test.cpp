@@ -12,6 +12,7 @@
 #include "adjust/precision.h"
 #include "adjust/triangle_angles.h"
 #include "app/commands.h"
+#include "app/fault_message.h"
 #include "network_fixture.h"
 
 namespace korvelin {
@@ -49,7 +50,9 @@ TEST(ArithmeticFaultTest, SidesThatFormNoTriangleNameTheTriangle) {
   EXPECT_EQ(fault.stage(), Stage::TriangleAngles);
   EXPECT_EQ(fault.place().kind, Place::Triangle);
   EXPECT_EQ(fault.place().index, 3);
-  EXPECT_NE(std::string(fault.what()).find("第 3 个三角形"), std::string::npos) << fault.what();
+  const auto message = faultMessage(fault);
+  EXPECT_NE(message.find("第 3 个三角形"), std::string::npos) << message;
+  EXPECT_NE(message.find("边长 100、250、100"), std::string::npos) << message;
 }
 
 TEST(ArithmeticFaultTest, ZeroSideIsAnInvalidOperation) {

@@ -7,10 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/polygon_job.h"
-#include "app/result_window.h"
-#include "entry/prompt.h"
-#include "output/report_printer.h"
+#include "record/polygon_job.h"
+#include "record/prompt.h"
+#include "record/report_printer.h"
+#include "record/result_window.h"
 
 namespace korvelin::testing {
 

@@ -1,4 +1,4 @@
-#include "output/number_format.h"
+#include "record/number_format.h"
 
 #include <gtest/gtest.h>
 

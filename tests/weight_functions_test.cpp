@@ -4,8 +4,7 @@
 
 #include <array>
 
-#include "adjust/known_points.h"
-#include "adjust/triangle_angles.h"
+#include "app/run_phases.h"
 #include "network_fixture.h"
 
 namespace korvelin {
@@ -21,10 +20,8 @@ Provisional provisional(const PolygonJob& entered, const std::vector<double>& si
   Provisional p{entered, startRun()};
   sizeTables(p.job, p.tables);
   p.job.S = sides;
-  resolveKnownPoints(p.job, p.tables);
-  closeSideTable(p.job);
-  resolveTriangles(p.job, p.tables);
-  formWeightFunctions(p.job, p.tables);
+  knownPointsAndAngles(p.job, p.tables);
+  weightFunctions(p.job, p.tables);
   return p;
 }
 

@@ -1,6 +1,6 @@
 #include "replay_session.h"
 
-#include "output/number_format.h"
+#include "record/number_format.h"
 
 namespace korvelin::replay {
 

@@ -5,9 +5,9 @@
 #include <ostream>
 #include <string>
 
-#include "app/result_window.h"
-#include "entry/prompt.h"
-#include "output/report_printer.h"
+#include "record/prompt.h"
+#include "record/report_printer.h"
+#include "record/result_window.h"
 
 namespace korvelin::replay {
 

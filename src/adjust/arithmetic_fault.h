@@ -2,54 +2,10 @@
 
 #include <cmath>
 #include <limits>
-#include <stdexcept>
-#include <string>
+
+#include "record/run_errors.h"
 
 namespace korvelin {
-
-// A run that cannot go on: the window shows what() and the run ends as failed.
-class RunFailure : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-enum class Stage {
-  KnownPoints,
-  TriangleAngles,
-  Misclosures,
-  ConditionEquations,
-  WeightFunctions,
-  NormalEquations,
-  Precision,
-  Coordinates,
-};
-
-enum class Fault {
-  DivisionByZero,
-  InvalidOperation,  // the root of a negative number, 0/0, ∞ − ∞
-  Overflow,          // also a value too large for its 32-bit store
-  CosineOutOfRange,  // three sides that form no triangle
-  NegativeWeight,    // a reciprocal weight clearly below 0
-};
-
-// Where in the stage: a triangle, a weight-function column, a side, a point slot, or the whole.
-struct Place {
-  enum Kind { Whole, Triangle, Column, Side, Point } kind = Whole;
-  int index = 0;
-};
-
-class ArithmeticFault : public RunFailure {
- public:
-  ArithmeticFault(Fault fault, Stage stage, Place place, const std::string& detail = {});
-  Fault fault() const { return fault_; }
-  Stage stage() const { return stage_; }
-  Place place() const { return place_; }
-
- private:
-  Fault fault_;
-  Stage stage_;
-  Place place_;
-};
 
 // Watches one stage. A stage runs its formulas in plain IEEE arithmetic, in the order and widths
 // they are written. Every value it writes into the record passes checked(), which refuses a NaN
@@ -74,7 +30,7 @@ class FaultWatch {
     }
     return static_cast<float>(value);
   }
-  [[noreturn]] void fail(Fault fault, Place place, const std::string& detail = {}) const;
+  [[noreturn]] void fail(Fault fault, Place place, std::vector<double> values = {}) const;
 
  private:
   [[noreturn]] void failNonFinite(double value, Place place) const;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/polygon_job.h"
+#include "record/polygon_job.h"
 
 namespace korvelin {
 

@@ -63,8 +63,7 @@ void reduceAndSolve(NormalTable& G, std::vector<double>& K) {
   for (int i = m; i >= 1; --i) {
     double acc = G[i][kRightHandSide];
     for (int j = i + 1; j <= m; ++j) acc = acc + G[i][j] * solution[j];
-    if (G[i][i] == 0)
-      watch.fail(Fault::DivisionByZero, {}, "第 " + std::to_string(i) + " 个主元为零");
+    if (G[i][i] == 0) watch.fail(Fault::DivisionByZero, {Place::Pivot, i});
     solution[i] = watch.checked((-acc) / G[i][i]);
   }
   watch.check();

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/polygon_job.h"
+#include "record/polygon_job.h"
 
 namespace korvelin {
 

@@ -4,7 +4,6 @@
 
 #include "adjust/arithmetic_fault.h"
 #include "adjust/normal_equations.h"
-#include "output/number_format.h"
 
 namespace korvelin {
 namespace {
@@ -45,7 +44,7 @@ void formReciprocalWeight(PolygonJob& job, const RunTables& tables, int c) {
       watch.checked(N[c][c] + N[1][c] * q[1] + N[2][c] * q[2] + N[3][c] * q[3], {Place::Column, c});
   if (value < 0) {
     if (-value > kNegligibleWeightShare * N[c][c]) {
-      watch.fail(Fault::NegativeWeight, {Place::Column, c}, general(value));
+      watch.fail(Fault::NegativeWeight, {Place::Column, c}, {value});
     }
     value = 0;
   }

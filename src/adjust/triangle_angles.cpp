@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "output/number_format.h"
-
 namespace korvelin {
 
 double cosineOfAngle(double p, double q, double r) {
@@ -30,8 +28,7 @@ namespace {
 double angleOpposite(double p, double q, double r, double F, const FaultWatch& watch, int i) {
   const double c = watch.checked(cosineOfAngle(p, q, r), {Place::Triangle, i});
   if (std::abs(c) > 1) {
-    watch.fail(Fault::CosineOutOfRange, {Place::Triangle, i},
-               "边长 " + general(p) + "、" + general(q) + "、" + general(r));
+    watch.fail(Fault::CosineOutOfRange, {Place::Triangle, i}, {p, q, r});
   }
   return angleFromCosine(c, F);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "adjust/arithmetic_fault.h"
-#include "app/polygon_job.h"
+#include "record/polygon_job.h"
 
 namespace korvelin {
 

@@ -2,18 +2,15 @@
 
 #include <optional>
 
-#include "app/polygon_job.h"
-#include "app/result_window.h"
-#include "entry/prompt.h"
-#include "output/report_printer.h"
+#include "app/run_phases.h"
+#include "record/polygon_job.h"
+#include "record/prompt.h"
+#include "record/report_printer.h"
+#include "record/result_window.h"
 
 namespace korvelin {
 
 enum class RunOutcome { Complete, Cancelled, Failed };
-
-// The stages of a run after the data entry, up to the final coordinates, with the misclosures
-// and precision figures shown as they are formed. Throws RunFailure.
-void calculate(PolygonJob& job, RunTables& tables, ResultWindow& window);
 
 // The three commands of the main window over the one calculation record.
 //

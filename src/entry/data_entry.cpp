@@ -6,7 +6,7 @@
 #include "adjust/known_points.h"
 #include "adjust/triangle_angles.h"
 #include "entry/answer_reading.h"
-#include "output/number_format.h"
+#include "record/number_format.h"
 
 namespace korvelin {
 namespace {

@@ -1,6 +1,6 @@
 #include "output/report.h"
 
-#include "output/number_format.h"
+#include "record/number_format.h"
 
 namespace korvelin {
 namespace {

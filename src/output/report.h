@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/polygon_job.h"
-#include "output/report_printer.h"
+#include "record/polygon_job.h"
+#include "record/report_printer.h"
 
 namespace korvelin {
 

@@ -1,4 +1,4 @@
-#include "output/report_printer.h"
+#include "record/report_printer.h"
 
 #include <cstddef>
 

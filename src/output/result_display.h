@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/polygon_job.h"
-#include "app/result_window.h"
-#include "entry/prompt.h"
+#include "record/polygon_job.h"
+#include "record/prompt.h"
+#include "record/result_window.h"
 
 namespace korvelin {
 

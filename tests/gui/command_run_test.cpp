@@ -12,10 +12,10 @@
 #include <QTest>
 #include <memory>
 
-#include "app/main_window.h"
-#include "app/qt_text.h"
 #include "dialog_autopilot.h"
 #include "pdf_text.h"
+#include "qt/main_window.h"
+#include "qt/qt_text.h"
 
 using namespace korvelin;
 using namespace korvelin::testing;

@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/main_window.h"
 #include "dialog_autopilot.h"
+#include "qt/main_window.h"
 
 using namespace korvelin;
 using namespace korvelin::testing;

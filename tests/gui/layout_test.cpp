@@ -16,11 +16,11 @@
 #include <map>
 #include <memory>
 
-#include "app/caption_label.h"
-#include "app/main_window.h"
-#include "app/qt_text.h"
-#include "app/window_fonts.h"
-#include "app/window_layout.h"
+#include "qt/caption_label.h"
+#include "qt/main_window.h"
+#include "qt/qt_text.h"
+#include "qt/window_fonts.h"
+#include "record/window_layout.h"
 
 using namespace korvelin;
 

@@ -8,8 +8,8 @@
 #include <cmath>
 
 #include "dialog_autopilot.h"
-#include "output/qt_report_printer.h"
 #include "pdf_text.h"
+#include "qt/qt_report_printer.h"
 
 using namespace korvelin;
 using namespace korvelin::testing;

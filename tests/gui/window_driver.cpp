@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/main_window.h"
 #include "dialog_autopilot.h"
+#include "qt/main_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -1,4 +1,4 @@
-#include "app/caption_label.h"
+#include "qt/caption_label.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

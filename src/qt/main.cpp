@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "app/first_paint.h"
-#include "app/main_window.h"
+#include "qt/first_paint.h"
+#include "qt/main_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -1,11 +1,11 @@
-#include "app/window_fonts.h"
+#include "qt/window_fonts.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QString>
 #include <QStringList>
 
-#include "app/qt_text.h"
+#include "qt/qt_text.h"
 
 namespace korvelin {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "app/window_layout.h"
+#include "record/window_layout.h"
 
 namespace korvelin {
 

@@ -1,4 +1,4 @@
-#include "app/window_layout.h"
+#include "record/window_layout.h"
 
 #include <array>
 #include <cstddef>

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "app/commands.h"
-#include "app/result_window.h"
-#include "app/window_layout.h"
-#include "entry/dialog_prompt.h"
-#include "output/qt_report_printer.h"
+#include "qt/dialog_prompt.h"
+#include "qt/qt_report_printer.h"
+#include "record/result_window.h"
+#include "record/window_layout.h"
 
 class QLineEdit;
 

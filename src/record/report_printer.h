@@ -1,6 +1,5 @@
 #pragma once
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -36,12 +35,6 @@ inline ReportItem number(int v) {
 // The line in character columns: a column pads with blanks to c − 1 code points, or adds one
 // blank when the text already reaches past it.
 std::string renderInColumns(const ReportLine& line);
-
-// A printer failed or is not to be had; the report is not printed.
-class PrinterFailure : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 // The printing platform: one document per report, positions in twips, sizes in points.
 class ReportPrinter {

@@ -6,7 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "output/report_printer.h"
+#include "record/report_printer.h"
+#include "record/run_errors.h"
 
 class QPrinter;
 class QWidget;

@@ -1,4 +1,4 @@
-#include "app/polygon_job.h"
+#include "record/polygon_job.h"
 
 namespace korvelin {
 

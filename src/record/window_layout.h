@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/result_window.h"
+#include "record/result_window.h"
 
 // The fixed layout of the main window as plain data, one table per kind of control. Positions
 // and sizes are in twips (1/1440 inch) from the top left corner of the client area.

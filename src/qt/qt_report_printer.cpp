@@ -1,4 +1,4 @@
-#include "output/qt_report_printer.h"
+#include "qt/qt_report_printer.h"
 
 #include <QFileDialog>
 #include <QFontInfo>
@@ -10,7 +10,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "app/qt_text.h"
+#include "qt/qt_text.h"
 
 namespace korvelin {
 namespace {

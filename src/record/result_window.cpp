@@ -1,4 +1,4 @@
-#include "app/result_window.h"
+#include "record/result_window.h"
 
 namespace korvelin {
 

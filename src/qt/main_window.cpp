@@ -1,4 +1,4 @@
-#include "app/main_window.h"
+#include "qt/main_window.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -11,9 +11,9 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "app/caption_label.h"
-#include "app/qt_text.h"
-#include "app/window_fonts.h"
+#include "qt/caption_label.h"
+#include "qt/qt_text.h"
+#include "qt/window_fonts.h"
 
 namespace korvelin {
 namespace {

@@ -1,9 +1,9 @@
-#include "entry/dialog_prompt.h"
+#include "qt/dialog_prompt.h"
 
 #include <QGuiApplication>
 #include <QInputDialog>
 
-#include "app/qt_text.h"
+#include "qt/qt_text.h"
 
 namespace korvelin {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "entry/prompt.h"
+#include "record/prompt.h"
 
 class QWidget;
 
