@@ -81,5 +81,28 @@ TEST(ReportTest, LinesInColumns) {
             std::string(23, ' ') + "长名字很长的点 x( 0 )=4738.974 y( 0 )=0.000");
 }
 
+struct ColumnCase {
+  const char* name;
+  ReportLine line;
+  std::string rendered;
+};
+
+class ColumnRuleTest : public ::testing::TestWithParam<ColumnCase> {};
+
+TEST_P(ColumnRuleTest, PlacesTheNextItem) {
+  EXPECT_EQ(renderInColumns(GetParam().line), GetParam().rendered);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ColumnRuleTest,
+    ::testing::Values(
+        ColumnCase{"PadsToColumn", {text("ab"), column(5), text("c")}, "ab  c"},
+        ColumnCase{"ColumnOneIsTheEdge", {column(1), text("a")}, "a"},
+        ColumnCase{"ColumnBelowOneIsTheEdge", {column(0), text("a")}, "a"},
+        ColumnCase{"ColumnBelowOneAfterText", {text("ab"), column(-3), text("c")}, "ab c"},
+        ColumnCase{
+            "PastTheColumnAddsOneBlank", {text("abcdef"), column(3), text("g")}, "abcdef g"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace korvelin

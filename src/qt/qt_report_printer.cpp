@@ -173,8 +173,7 @@ void QtReportPrinter::printLine(const ReportLine& line) {
   double x = left;
   for (const auto& item : line) {
     if (item.kind == ReportItem::Column) {
-      const double target = left + (item.value - 1) * column;
-      x = x > target ? x + metrics.horizontalAdvance(QLatin1Char(' ')) : target;
+      x = left + columnItemStart((x - left) / column, item.value) * column;
       continue;
     }
     const QString text = itemText(item);

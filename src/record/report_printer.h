@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,16 @@ inline ReportItem number(int v) {
   return {ReportItem::Number, v, {}};
 }
 
-// The line in character columns: a column pads with blanks to c − 1 code points, or adds one
-// blank when the text already reaches past it.
+// The column rule, the one decision of where the item after a column item c starts: at column c
+// (c − 1 character columns from the left edge; a column below 1 is the edge), or one blank after
+// the text before it when that text, ending `end` columns from the edge, already reaches past.
+// The printers measure `end` on the page, renderInColumns() in characters.
+double columnItemStart(double end, int c);
+
+// The character columns that a text takes: one per code point.
+std::size_t textColumns(const std::string& utf8);
+
+// The line in character columns, by the column rule.
 std::string renderInColumns(const ReportLine& line);
 
 // The printing platform: one document per report, positions in twips, sizes in points.
