@@ -184,6 +184,14 @@ std::span<const TextBoxSpec> textBoxes() {
 std::span<const Label> labels() {
   return kLabels;
 }
+Point promptPosition(int widthTwips, int heightTwips) {
+  const auto centred = [](int start, int room, int size) {
+    return size >= room ? start : start + (room - size) / 2;
+  };
+  return {centred(kPromptArea.left, kPromptArea.width, widthTwips),
+          centred(kPromptArea.top, kPromptArea.height, heightTwips)};
+}
+
 std::span<const Line> lines() {
   return kLines;
 }

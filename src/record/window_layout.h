@@ -79,6 +79,15 @@ struct Line {
   int widthPixels;
 };
 
+// Where a prompt opens: the empty part of the client area above the frame and left of the
+// diagram, so that it covers none of the echo boxes Text1 … Text9, Text14 and Text17 that the
+// user checks while it is open.
+inline constexpr Rect kPromptArea{120, 120, 9000, 4320};
+
+// The top left corner of a prompt of this size in twips, centred in kPromptArea; a prompt larger
+// than the area keeps to the area's top left corner. The front end keeps it on the screen.
+Point promptPosition(int widthTwips, int heightTwips);
+
 std::span<const FontSpec> fonts();
 const FontSpec& fontSpec(Font code);
 
