@@ -40,6 +40,9 @@ TrueNetwork makeNetwork(int n, unsigned seed, double firstAzimuthDegrees = -1);
 void enterNetwork(const TrueNetwork& network, PolygonJob& job, RunTables& tables,
                   double noiseMetres = 0, unsigned seed = 0);
 
+// A point name typed as a stem and a number, "P2", "N0".
+std::string pointName(const char* stem, int k);
+
 // The answers of a whole run for the network without re-entries: coordinates to 3 decimals
 // and sides to 4 as a surveyor types them, or every number to 17 digits.
 enum class Digits { AsTyped, Full };

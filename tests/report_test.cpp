@@ -19,7 +19,7 @@ Printed printed(int n) {
   Printed p;
   RunTables tables = startRun();
   testing::enterNetwork(testing::makeNetwork(n, 60 + n), p.job, tables, 0.002, 1);
-  for (int k = 0; k < n; ++k) p.job.pointNames[k] = "N" + std::to_string(k);
+  for (int k = 0; k < n; ++k) p.job.pointNames[k] = testing::pointName("N", k);
   testing::RecordingWindow window;
   calculate(p.job, tables, window);
   printReport(p.job, p.printer);
