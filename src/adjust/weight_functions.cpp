@@ -4,25 +4,22 @@
 
 #include "adjust/arithmetic_fault.h"
 #include "adjust/known_points.h"
+#include "adjust/traverse.h"
 
 namespace korvelin {
 namespace {
 
+Place wholeStage(int) {
+  return {};
+}
+
 // Radial traverse: A → centre along S(3), then centre → point k along S(2k+1).
 void traverseProvisionally(PolygonJob& job, RunTables& tables, const FaultWatch& watch) {
-  const double F = tables.degreeFactor;
-  const auto& S = job.S;
   auto& leg = tables.legAzimuth;
-  leg[1] = belowFullCircle((tables.azimuthBA - tables.angleAtEnd[1]) + 180);
-  job.x[1] = watch.checked(std::cos(leg[1] * F) * S[3] + job.xa);
-  job.y[1] = watch.checked(std::sin(leg[1] * F) * S[3] + job.ya);
-  leg[2] = belowFullCircle((leg[1] + tables.angleAtCentre[2]) + 180);
-  job.x[2] = watch.checked(std::cos(leg[2] * F) * S[5] + job.x[1]);
-  job.y[2] = watch.checked(std::sin(leg[2] * F) * S[5] + job.y[1]);
+  traverseFirstLegs(job, tables, watch, wholeStage);
   for (int k = 3; k <= job.n - 1; ++k) {
     leg[k] = belowFullCircle(leg[k - 1] + tables.angleAtCentre[k]);
-    job.x[k] = watch.checked(std::cos(leg[k] * F) * S[2 * k + 1] + job.x[1]);
-    job.y[k] = watch.checked(std::sin(leg[k] * F) * S[2 * k + 1] + job.y[1]);
+    endLeg(job, tables, watch, k, job.x[1], job.y[1], job.S[2 * k + 1], wholeStage);
   }
 }
 
