@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <locale>
+#include <optional>
+#include <ostream>
+#include <sstream>
+#include <string>
+
+#include "entry/answer_reading.h"
 
 namespace korvelin {
 namespace {
@@ -118,19 +123,48 @@ INSTANTIATE_TEST_SUITE_P(
                       GeneralCase{0.00001, false, "1e-05"}, GeneralCase{0.0001, false, "0.0001"},
                       GeneralCase{1e20, true, "1e+20"}));
 
-struct DecimalComma : std::numpunct<char> {
-  char do_decimal_point() const override { return ','; }
+// Numbers are written and read with a decimal point whatever the locale says. The test runs
+// under a real decimal-comma locale, the C one (printf, strtod) and the C++ global one (streams)
+// alike; scripts/install-deps generates it. Without it the test fails, since it checks nothing.
+class DecimalCommaLocaleTest : public ::testing::Test {
+ protected:
+  static constexpr const char* kCommaLocale = "de_DE.UTF-8";
+
+  void SetUp() override {
+    previousC_ = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, kCommaLocale), nullptr)
+        << "缺少区域设置 " << kCommaLocale << "（scripts/install-deps 生成）";
+    previous_ = std::locale::global(std::locale(kCommaLocale));
+    changed_ = true;
+  }
+  void TearDown() override {
+    if (!changed_) return;
+    std::locale::global(previous_);
+    std::setlocale(LC_ALL, previousC_.c_str());
+  }
+
+ private:
+  std::string previousC_;
+  std::locale previous_;
+  bool changed_ = false;
 };
 
-TEST(NumberFormatTest, IgnoresADecimalCommaLocale) {
-  const std::locale previous =
-      std::locale::global(std::locale(std::locale::classic(), new DecimalComma));
-  const char* cLocale = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+TEST_F(DecimalCommaLocaleTest, NumbersKeepTheirPoint) {
+  // The locale is in force: the C library and the streams write a comma.
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%.1f", 0.5);
+  ASSERT_STREQ(buffer, "0,5");
+  std::ostringstream stream;
+  stream << 0.5;
+  ASSERT_EQ(stream.str(), "0,5");
+
   EXPECT_EQ(pattern(234.5, "0.000"), "234.500");
+  EXPECT_EQ(pattern(-4738.9745, "0.000"), "-4738.975");
   EXPECT_EQ(general(0.5), "0.5");
   EXPECT_EQ(general(0.25f), "0.25");
-  if (cLocale) std::setlocale(LC_NUMERIC, "C");
-  std::locale::global(previous);
+  EXPECT_EQ(general(1e15), "1e+15");
+  EXPECT_EQ(readDecimal("1287.4004"), 1287.4004);
+  EXPECT_EQ(readDecimal("1,5"), std::nullopt);
 }
 
 }  // namespace
