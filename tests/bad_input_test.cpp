@@ -82,11 +82,21 @@ const BadInputCase kCases[] = {
        return with(kXc, {xb, "", yb, ""}, answers);
      },
      RunOutcome::Complete, "S(2) = 0"},
-    {"cancelled_coordinate", [] { return with(kXc, {kCancel, kCancel}); }, RunOutcome::Cancelled,
-     "已中止"},
-    {"cancelled_side", [] { return with(kS5, {kCancel, kCancel}); }, RunOutcome::Cancelled,
-     "已中止"},
-    {"cancel_then_enter", [] { return with(kS5, {kCancel, ""}); }, RunOutcome::Complete, nullptr},
+    {"cancelled_coordinate",
+     [] {
+       return with(kXc, {kCancel, kCancel});
+     },
+     RunOutcome::Cancelled, "已中止"},
+    {"cancelled_side",
+     [] {
+       return with(kS5, {kCancel, kCancel});
+     },
+     RunOutcome::Cancelled, "已中止"},
+    {"cancel_then_enter",
+     [] {
+       return with(kS5, {kCancel, ""});
+     },
+     RunOutcome::Complete, nullptr},
     {"long_name", [] { return replaced(kNames + 2, std::string(100000, 'N')); },
      RunOutcome::Complete, nullptr},
     {"name_with_control_characters", [] { return replaced(kNames + 3, controlCharacters()); },

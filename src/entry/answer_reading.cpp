@@ -34,6 +34,11 @@ std::string asciiForm(std::string_view answer) {
   std::string ascii;
   ascii.reserve(answer.size());
   while (!answer.empty()) {
+    if (static_cast<unsigned char>(answer.front()) < 0x80) {  // ASCII stands for itself
+      ascii += answer.front();
+      answer.remove_prefix(1);
+      continue;
+    }
     const auto form =
         std::find_if(std::begin(kFullWidthForms), std::end(kFullWidthForms),
                      [&](const FullWidthForm& f) { return answer.starts_with(f.utf8); });
