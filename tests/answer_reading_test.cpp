@@ -35,7 +35,15 @@ INSTANTIATE_TEST_SUITE_P(
                       DecimalCase{"1e999", std::nullopt}, DecimalCase{"0x10", std::nullopt},
                       DecimalCase{"1.2.3", std::nullopt}, DecimalCase{".", std::nullopt},
                       DecimalCase{"+-1", std::nullopt}, DecimalCase{"1e", std::nullopt},
-                      DecimalCase{"1 2", std::nullopt}, DecimalCase{"１２", std::nullopt}));
+                      DecimalCase{"1 2", std::nullopt},
+                      // As a Chinese input method types them.
+                      DecimalCase{"１２３．４", 123.4}, DecimalCase{"3457313。320", 3457313.32},
+                      DecimalCase{"－１２．５", -12.5}, DecimalCase{"＋３", 3.0},
+                      DecimalCase{"２ｅ３", 2000.0}, DecimalCase{"２．５Ｅ－２", 0.025},
+                      DecimalCase{"\u3000１２\u3000", 12.0}, DecimalCase{"１2.５", 12.5},
+                      DecimalCase{"\u3000", std::nullopt}, DecimalCase{"１，５", std::nullopt},
+                      DecimalCase{"１２。。３", std::nullopt},
+                      DecimalCase{"１\u30002", std::nullopt}));
 
 struct ConfirmCase {
   std::optional<std::string> answer;
@@ -64,7 +72,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReadConfirmTest,
                                            ConfirmCase{"-0", ConfirmAnswer::Rejected},
                                            ConfirmCase{"+0e5", ConfirmAnswer::Rejected},
                                            ConfirmCase{"yes", ConfirmAnswer::Unreadable},
-                                           ConfirmCase{"0k", ConfirmAnswer::Unreadable}));
+                                           ConfirmCase{"0k", ConfirmAnswer::Unreadable},
+                                           ConfirmCase{"０", ConfirmAnswer::Rejected},
+                                           ConfirmCase{"０。００", ConfirmAnswer::Rejected},
+                                           ConfirmCase{"\u3000 \u3000", ConfirmAnswer::Confirmed},
+                                           ConfirmCase{"５", ConfirmAnswer::Confirmed}));
 
 TEST(QuotedAnswerTest, ShortensLongAnswersByCodePoints) {
   EXPECT_EQ(quotedAnswer("abc"), "「abc」");

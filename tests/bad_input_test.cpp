@@ -68,7 +68,8 @@ const BadInputCase kCases[] = {
     {"negative_side", [] { return with(kS5, {"-12.5"}); }, RunOutcome::Complete, "S(5) = -12.5"},
     {"side_too_long",
      [] {
-       return with(kS5, {"99999", ""});
+       // S(5) confirmed, then S(3) and S(4) kept at their offers, and S(5) typed anew.
+       return with(kS5, {"99999", "", "", ""});
      },
      RunOutcome::Complete, "第 2 个三角形"},
     {"known_points_coincide",
@@ -81,8 +82,21 @@ const BadInputCase kCases[] = {
        return with(kXc, {xb, "", yb, ""}, answers);
      },
      RunOutcome::Complete, "S(2) = 0"},
-    {"cancelled_coordinate", [] { return replaced(kXc, kCancel); }, RunOutcome::Cancelled, nullptr},
-    {"cancelled_side", [] { return replaced(kS5, kCancel); }, RunOutcome::Cancelled, nullptr},
+    {"cancelled_coordinate",
+     [] {
+       return with(kXc, {kCancel, kCancel});
+     },
+     RunOutcome::Cancelled, "已中止"},
+    {"cancelled_side",
+     [] {
+       return with(kS5, {kCancel, kCancel});
+     },
+     RunOutcome::Cancelled, "已中止"},
+    {"cancel_then_enter",
+     [] {
+       return with(kS5, {kCancel, ""});
+     },
+     RunOutcome::Complete, nullptr},
     {"long_name", [] { return replaced(kNames + 2, std::string(100000, 'N')); },
      RunOutcome::Complete, nullptr},
     {"name_with_control_characters", [] { return replaced(kNames + 3, controlCharacters()); },
@@ -128,7 +142,7 @@ TEST_P(BadInputTest, ShowsItsMessageAndTheNextRunIsRight) {
   all.insert(all.end(), next.begin(), next.end());
   if (c.outcome == RunOutcome::Cancelled) {
     // The rest of the cancelled run's answers are not asked.
-    all = Answers(bad.begin(), std::find(bad.begin(), bad.end(), kCancel) + 1);
+    all = Answers(bad.begin(), std::find(bad.begin(), bad.end(), kCancel) + 2);
     all.insert(all.end(), next.begin(), next.end());
   }
 
@@ -141,8 +155,10 @@ TEST_P(BadInputTest, ShowsItsMessageAndTheNextRunIsRight) {
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_NE(window.messages[0].second.find(c.message), std::string::npos)
         << window.messages[0].second;
-    EXPECT_EQ(window.messages[0].first,
-              c.outcome == RunOutcome::Failed ? MessageKind::Fault : MessageKind::InvalidInput);
+    const MessageKind kind = c.outcome == RunOutcome::Failed      ? MessageKind::Fault
+                             : c.outcome == RunOutcome::Cancelled ? MessageKind::Notice
+                                                                  : MessageKind::InvalidInput;
+    EXPECT_EQ(window.messages[0].first, kind);
   } else {
     EXPECT_TRUE(window.messages.empty()) << window.messages[0].second;
   }

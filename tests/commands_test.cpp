@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "network_fixture.h"
+#include "output/result_display.h"
 
 namespace korvelin {
 namespace {
@@ -88,18 +89,27 @@ TEST(CommandsTest, PrintingBeforeAnyRunPrintsNothing) {
   EXPECT_EQ(desk.window.messages[0].first, MessageKind::Notice);
 }
 
-TEST(CommandsTest, CancelledRunKeepsTheWindowAndTheLastReport) {
+TEST(CommandsTest, CancelledRunLeavesNoStaleResultsAndKeepsTheLastReport) {
   auto second = runAnswers(5, 6);
-  second.resize(7);  // n, xa, ya, xb with their confirmations, then yb is cancelled
-  second.push_back(kCancel);
+  second.resize(7);  // n, xa, ya, xb with their confirmations, then yb is cancelled, twice
+  second.insert(second.end(), {kCancel, kCancel});
   Desk desk(joined({runAnswers(6, 5), second}));
   ASSERT_EQ(desk.commands.command1(), RunOutcome::Complete);
-  const auto text13 = desk.window.text(TextBox::Text13);
   desk.commands.command3();
   const auto firstReport = desk.printer.lines;
+  const auto writesBefore = desk.window.writes.size();
   EXPECT_EQ(desk.commands.command1(), RunOutcome::Cancelled);
-  EXPECT_EQ(desk.window.text(TextBox::Text13), text13);
+  EXPECT_EQ(desk.prompt.asked.back(), "确认中止本次计算 ?  中止再按 Esc 键;  继续输入按 Enter 键");
   EXPECT_EQ(desk.window.text(TextBox::Text7), "中心多边形有5个三角形");
+  // Every result box emptied, in order, before the notice.
+  std::vector<std::pair<TextBox, std::string>> cleared(desk.window.writes.begin() + writesBefore,
+                                                       desk.window.writes.end());
+  cleared.erase(cleared.begin(), cleared.end() - std::size(kResultBoxes));
+  for (std::size_t k = 0; k < cleared.size(); ++k) {
+    EXPECT_EQ(cleared[k], std::make_pair(kResultBoxes[k], std::string()));
+  }
+  ASSERT_EQ(desk.window.messages.size(), 1u);
+  EXPECT_EQ(desk.window.messages[0].first, MessageKind::Notice);
   desk.printer.lines.clear();
   desk.commands.command3();
   EXPECT_EQ(desk.printer.lines, firstReport);
@@ -120,7 +130,13 @@ TEST(CommandsTest, GrossMisclosureFailsAfterShowingIt) {
   ASSERT_EQ(desk.window.messages.size(), 1u);
   EXPECT_EQ(desk.window.messages[0].first, MessageKind::Fault);
   EXPECT_NE(desk.window.messages[0].second.find("闭合差过大"), std::string::npos);
-  EXPECT_EQ(desk.window.writes.back().first, TextBox::Text12);
+  // The misclosures that this run formed stay; every other result of the first run is emptied.
+  EXPECT_NE(desk.window.text(TextBox::Text10), "");
+  EXPECT_NE(desk.window.text(TextBox::Text12), "");
+  for (const auto box : {TextBox::Text13, TextBox::Text15, TextBox::Text16, TextBox::Text18,
+                         TextBox::Text28, TextBox::Text29}) {
+    EXPECT_EQ(desk.window.text(box), "") << textBoxName(box);
+  }
   desk.printer.lines.clear();
   desk.commands.command3();
   EXPECT_EQ(desk.printer.lines, firstReport);

@@ -77,5 +77,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, FormsTriangleTest,
                                            SidesCase{1e7, 1e7, 1e7, true},
                                            SidesCase{1e200, 1e200, 1e200, false}));
 
+// S(2) and S(2n) have one form, shared by the data entry's triangle check and the stage.
+TEST(KnownSidesTest, FromTheKnownPointsAsTheStageStoresThem) {
+  PolygonJob job;
+  RunTables tables = startRun();
+  job.n = 4;
+  sizeTables(job, tables);
+  job.xa = 103, job.ya = 204, job.xb = 100, job.yb = 200, job.xc = 94, job.yc = 192;
+  EXPECT_EQ(sideBA(job), 5.0);
+  EXPECT_EQ(sideBC(job), 10.0);
+  resolveKnownPoints(job, tables);
+  EXPECT_EQ(job.S[2], sideBA(job));
+  EXPECT_EQ(job.S[8], sideBC(job));
+}
+
 }  // namespace
 }  // namespace korvelin

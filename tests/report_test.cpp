@@ -100,8 +100,34 @@ INSTANTIATE_TEST_SUITE_P(
         ColumnCase{"ColumnOneIsTheEdge", {column(1), text("a")}, "a"},
         ColumnCase{"ColumnBelowOneIsTheEdge", {column(0), text("a")}, "a"},
         ColumnCase{"ColumnBelowOneAfterText", {text("ab"), column(-3), text("c")}, "ab c"},
-        ColumnCase{
-            "PastTheColumnAddsOneBlank", {text("abcdef"), column(3), text("g")}, "abcdef g"}),
+        ColumnCase{"PastTheColumnAddsOneBlank", {text("abcdef"), column(3), text("g")}, "abcdef g"},
+        // Text that ends just before the column would touch the next item.
+        ColumnCase{"ReachingTheColumnAddsOneBlank", {text("abcd"), column(5), text("e")}, "abcd e"},
+        ColumnCase{"ChineseTakesTwoColumns", {text("甲"), column(5), text("x")}, "甲  x"},
+        ColumnCase{"ChineseReachingTheColumn", {text("中心"), column(5), text("x")}, "中心 x"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct WidthCase {
+  const char* name;
+  std::string text;
+  std::size_t columns;
+};
+
+class TextColumnsTest : public ::testing::TestWithParam<WidthCase> {};
+
+TEST_P(TextColumnsTest, CountsAsThePaperDoes) {
+  EXPECT_EQ(textColumns(GetParam().text), GetParam().columns);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TextColumnsTest,
+    ::testing::Values(WidthCase{"Latin", "s( 1 )=", 7}, WidthCase{"Wide", "观测边长", 8},
+                      WidthCase{"Fullwidth", "１２．", 6}, WidthCase{"Ambiguous", "°×α", 6},
+                      WidthCase{"Halfwidth", "ｱｲ", 2}, WidthCase{"OutsideTheBmp", "😀𠀀", 4},
+                      WidthCase{"MixedWithBlanks", "中心 O", 6},
+                      // Bytes that start no character count one each.
+                      WidthCase{"StrayBytes", "\x80\xC0\xE4\xB8", 4},
+                      WidthCase{"CutAtTheEnd", "a\xE4\xB8", 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

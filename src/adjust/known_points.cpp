@@ -23,13 +23,21 @@ double azimuth(double dx, double dy, double d, double F) {
   return a;
 }
 
+double sideBA(const PolygonJob& job) {
+  return distance(job.xa - job.xb, job.ya - job.yb);
+}
+
+double sideBC(const PolygonJob& job) {
+  return distance(job.xc - job.xb, job.yc - job.yb);
+}
+
 void resolveKnownPoints(PolygonJob& job, RunTables& tables) {
   const FaultWatch watch(Stage::KnownPoints);
   const int n = job.n;
   const double F = tables.degreeFactor;
-  job.S[2] = watch.checked(distance(job.xa - job.xb, job.ya - job.yb));
+  job.S[2] = watch.checked(sideBA(job));
   tables.azimuthBA = watch.checked(azimuth(job.xa - job.xb, job.ya - job.yb, job.S[2], F));
-  job.S[2 * n] = watch.checked(distance(job.xc - job.xb, job.yc - job.yb));
+  job.S[2 * n] = watch.checked(sideBC(job));
   tables.azimuthBC = watch.checked(azimuth(job.xc - job.xb, job.yc - job.yb, job.S[2 * n], F));
   watch.check();
 }

@@ -16,6 +16,13 @@ inline double belowFullCircle(double azimuth) {
   return azimuth >= 360 ? azimuth - 360 : azimuth;
 }
 
+// S(2) = B–A from the known coordinates of A and B, the one form the data entry's triangle check
+// and the stages share.
+double sideBA(const PolygonJob& job);
+
+// S(2n) = B–C from the known coordinates of B and C.
+double sideBC(const PolygonJob& job);
+
 // S(2) = B–A and S(2n) = B–C from the known coordinates, each with its azimuth from B.
 void resolveKnownPoints(PolygonJob& job, RunTables& tables);
 

@@ -21,8 +21,9 @@ enum class RunOutcome { Complete, Cancelled, Failed };
 //     the correlates; names and 1/p shown; corrections; ms, mx, my, md shown) → coordinates;
 //   window: one pause prompt per point, then its name and coordinates.
 // A complete run is kept for Command3, which prints it line by line to the report printer.
-// Bad input is asked again; a cancelled number prompt or a fault ends the run, and the window
-// keeps its texts.
+// Bad input is asked again; a fault, or a cancelled number prompt whose cancel is confirmed,
+// ends the run: the result boxes it has not written are emptied before its message, and
+// Command3 still prints the last complete run.
 class Commands {
  public:
   Commands(Prompt& prompt, ResultWindow& window, ReportPrinter& printer)

@@ -1,7 +1,9 @@
 #include "entry/answer_reading.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 
 namespace korvelin {
 namespace {
@@ -11,6 +13,44 @@ bool isBlank(char c) {
 }
 bool isDigit(char c) {
   return c >= '0' && c <= '9';
+}
+
+// The full-width forms a Chinese input method types, each with the ASCII character it stands for:
+// the digits ０ … ９, the full stops ． and 。 as the decimal point, ＋ － ｅ Ｅ, and the
+// ideographic space as a blank.
+struct FullWidthForm {
+  std::string_view utf8;
+  char ascii;
+};
+
+constexpr FullWidthForm kFullWidthForms[] = {
+    {"０", '0'}, {"１", '1'}, {"２", '2'}, {"３", '3'}, {"４", '4'},     {"５", '5'},
+    {"６", '6'}, {"７", '7'}, {"８", '8'}, {"９", '9'}, {"．", '.'},     {"。", '.'},
+    {"＋", '+'}, {"－", '-'}, {"ｅ", 'e'}, {"Ｅ", 'E'}, {"\u3000", ' '},
+};
+
+// The answer with every full-width form replaced by its ASCII character.
+std::string asciiForm(std::string_view answer) {
+  std::string ascii;
+  ascii.reserve(answer.size());
+  while (!answer.empty()) {
+    if (static_cast<unsigned char>(answer.front()) < 0x80) {  // ASCII stands for itself
+      ascii += answer.front();
+      answer.remove_prefix(1);
+      continue;
+    }
+    const auto form =
+        std::find_if(std::begin(kFullWidthForms), std::end(kFullWidthForms),
+                     [&](const FullWidthForm& f) { return answer.starts_with(f.utf8); });
+    if (form == std::end(kFullWidthForms)) {
+      ascii += answer.front();
+      answer.remove_prefix(1);
+    } else {
+      ascii += form->ascii;
+      answer.remove_prefix(form->utf8.size());
+    }
+  }
+  return ascii;
 }
 
 std::string_view trimmed(std::string_view text) {
@@ -50,8 +90,13 @@ bool isDecimalSyntax(std::string_view text) {
 
 }  // namespace
 
+bool isEmptyAnswer(std::string_view answer) {
+  return trimmed(asciiForm(answer)).empty();
+}
+
 std::optional<double> readDecimal(std::string_view answer) {
-  std::string_view text = trimmed(answer);
+  const std::string ascii = asciiForm(answer);
+  std::string_view text = trimmed(ascii);
   if (!isDecimalSyntax(text)) return std::nullopt;
   if (text.front() == '+') text.remove_prefix(1);
   double value = 0;
@@ -62,7 +107,7 @@ std::optional<double> readDecimal(std::string_view answer) {
 }
 
 ConfirmAnswer readConfirm(const std::optional<std::string>& answer) {
-  if (!answer || trimmed(*answer).empty()) return ConfirmAnswer::Confirmed;
+  if (!answer || isEmptyAnswer(*answer)) return ConfirmAnswer::Confirmed;
   const auto value = readDecimal(*answer);
   if (!value) return ConfirmAnswer::Unreadable;
   return *value == 0 ? ConfirmAnswer::Rejected : ConfirmAnswer::Confirmed;

@@ -35,11 +35,13 @@ inline ReportItem number(int v) {
 
 // The column rule, the one decision of where the item after a column item c starts: at column c
 // (c − 1 character columns from the left edge; a column below 1 is the edge), or one blank after
-// the text before it when that text, ending `end` columns from the edge, already reaches past.
-// The printers measure `end` on the page, renderInColumns() in characters.
+// the text before it when that text, ending `end` columns from the edge, already fills c − 1
+// columns or more, so that two items never touch. The printers measure `end` on the page,
+// renderInColumns() in display columns.
 double columnItemStart(double end, int c);
 
-// The character columns that a text takes: one per code point.
+// The display columns that a text takes as the report face draws it: two for a character whose
+// East Asian Width is W, F or A (the Chinese characters among them), one for any other.
 std::size_t textColumns(const std::string& utf8);
 
 // The line in character columns, by the column rule.

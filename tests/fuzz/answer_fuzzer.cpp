@@ -1,27 +1,57 @@
-// Turns the input bytes into a script of answers and replays Command1 and Command3 through the
-// core. A run must end complete, cancelled, or failed with a message; no text that the program
-// writes may hold a NaN or an infinity; a complete run's report has 3n + 39 lines.
+// Whole runs driven from the input bytes, aware of what each prompt asks. The first bytes of a run
+// pick a network (n from 4 to a few hundred, and a seed); the prompt then answers every prompt by
+// its text with the network's right answer, and each later byte decides whether a hostile answer
+// goes in first, as a slip before its correction: an empty answer, a word, Cancel followed by
+// Enter or by a second Cancel, a number of any shape, a value typed wrong and confirmed (which the
+// triangle check then offers again), full-width digits, a rejection at the confirm. When the bytes
+// run out every answer is the right one, so that runs still complete; bytes left after a run start
+// a second and a third.
 //
-// The first two bytes pick a valid network (n and a seed). Every later byte is an opcode for
-// the next answer: most take the network's own answer, the rest put in its place an empty
-// answer, Cancel, 0, a number of any shape and size, a 16-bit n, a word or raw text. Raw text
-// and names never spell "nan" or "inf", so that any such text in the output came from a number.
+// Checks: a run ends complete, cancelled, or failed with one message; a run given no wrong value
+// to keep and not cancelled completes; no text the program writes holds a NaN or an infinity; a
+// complete run's report has 3n + 39 lines. Raw text and names never spell "nan" or "inf", so that
+// any such text in the output came from a number.
+//
+// Built twice: for libFuzzer (scripts/fuzz, clang) and, with a plain main, as a replay of the
+// files and folders given on the command line (the seed corpus, run by ctest). Both print how
+// many runs ran and how many completed.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/commands.h"
+#include "entry/answer_reading.h"
 #include "network_fixture.h"
+#include "output/result_display.h"
 
 namespace {
 
 using korvelin::MessageKind;
+using korvelin::RunOutcome;
 using korvelin::TextBox;
+
+struct Statistics {
+  long runs = 0, complete = 0, cancelled = 0, failed = 0, stopped = 0;
+  long offers = 0, abortQuestions = 0, fullWidth = 0, slipsKept = 0, laterRuns = 0;
+
+  void print() const {
+    std::fprintf(stderr,
+                 "fuzz runs: %ld, complete: %ld (%.1f%%), cancelled: %ld, failed: %ld, "
+                 "stopped: %ld; offers %ld, cancel questions %ld, full-width answers %ld, "
+                 "wrong values kept %ld, second or third runs %ld\n",
+                 runs, complete, runs ? 100.0 * complete / runs : 0.0, cancelled, failed, stopped,
+                 offers, abortQuestions, fullWidth, slipsKept, laterRuns);
+  }
+};
+
+Statistics statistics;
 
 class Bytes {
  public:
@@ -53,71 +83,254 @@ std::string withoutNumberWords(std::string text) {
   return text;
 }
 
+// The answer as a Chinese input method types it: full-width digits, ． or 。, －.
+std::string fullWidth(const std::string& ascii, bool ideographicStop) {
+  std::string wide;
+  for (const char c : ascii) {
+    if (c >= '0' && c <= '9') {
+      wide += "\xEF\xBC";
+      wide += static_cast<char>(0x90 + (c - '0'));
+    } else if (c == '.') {
+      wide += ideographicStop ? "。" : "．";
+    } else if (c == '-') {
+      wide += "－";
+    } else {
+      wide += c;
+    }
+  }
+  return wide;
+}
+
+bool startsWith(const std::string& text, std::string_view head) {
+  return text.rfind(head, 0) == 0;
+}
+
+constexpr std::string_view kSidePrompt = "请输入 S(";
+constexpr std::string_view kSideOffer = "重新输入 S(";
+
+// What a prompt asks for: the number of triangles, a coordinate row 0 … 5 (xa … yc), or side i.
+constexpr int kCount = -1;
+int sideItem(int i) {
+  return 100 + i;
+}
+bool isSide(int item) {
+  return item >= 100;
+}
+
+const char* const kCoordinatePrompts[] = {
+    "请输入已知点 A 的纵座标 :", "请输入已知点 A 的横座标 :", "请输入已知点 B 的纵座标 :",
+    "请输入已知点 B 的横座标 :", "请输入已知点 C 的纵座标 :", "请输入已知点 C 的横座标 :",
+};
+const char* const kCoordinateOffers[] = {
+    "重新输入已知点 A 的纵座标", "重新输入已知点 A 的横座标", "重新输入已知点 B 的纵座标",
+    "重新输入已知点 B 的横座标", "重新输入已知点 C 的纵座标", "重新输入已知点 C 的横座标",
+};
+
+struct Ended {};  // the prompts of one input are bounded
+
 class FuzzPrompt : public korvelin::Prompt {
  public:
-  FuzzPrompt(Bytes& bytes, std::vector<std::string> script) : bytes_(bytes), script_(script) {}
+  FuzzPrompt(Bytes& bytes) : bytes_(bytes) {}
+
+  void startRun(const korvelin::testing::TrueNetwork& network) {
+    const auto answers = korvelin::testing::answersFor(network, 0.003, 1);
+    const int n = network.n();
+    right_.clear();
+    right_[kCount] = answers[0];
+    for (int row = 0; row < 6; ++row) right_[row] = answers[1 + 2 * row];
+    names_.assign(answers.begin() + 13, answers.begin() + 13 + n);
+    std::size_t at = 13 + n;
+    for (int i = 1; i <= 2 * n - 1; ++i) {
+      if (i == 2) continue;
+      right_[sideItem(i)] = answers[at];
+      at += 2;
+    }
+    wrong_.clear();
+    nextName_ = 0;
+    item_ = kCount;
+    slipKept = false;
+    cancelled = false;
+  }
 
   std::optional<std::string> ask(const std::string& text) override {
-    auto answer = answerFor();
-    // Names are echoed as typed: they must not spell what the output is searched for.
-    if (answer && text.find("点名") != std::string::npos) answer = withoutNumberWords(*answer);
+    if (++asked_ > 200000) throw Ended{};
+    if (text.find("错误按零") != std::string::npos) return confirmAnswer();
+    if (startsWith(text, "确认中止本次计算")) return abortAnswer();
+    if (text.find("点名") != std::string::npos) return nameAnswer();
+    if (text == korvelin::kPausePrompt) return hostile() ? rawText() : "";
+    if (startsWith(text, "重新输入")) return offerAnswer(text);
+    return numberAnswer(text);
+  }
+
+  bool slipKept = false;   // a wrong value confirmed in this run
+  bool cancelled = false;  // Cancel confirmed in this run
+
+ private:
+  // Whether the next answer is a hostile one: about one in eight while bytes last.
+  bool hostile() { return !bytes_.empty() && bytes_.byte() >= 224; }
+
+  std::string rawText() {
+    std::string text;
+    for (int length = bytes_.byte() % 24; length > 0; --length) {
+      text += static_cast<char>(bytes_.byte());
+    }
+    return withoutNumberWords(text);
+  }
+
+  // The right answer, now and then typed full-width.
+  std::string right(int item) {
+    const std::string& value = right_[item];
+    if (bytes_.empty() || bytes_.byte() < 200) return value;
+    ++statistics.fullWidth;
+    return "\u3000" + fullWidth(value, bytes_.byte() % 2) + "\u3000";
+  }
+
+  // A value typed wrong: ten times too long, a digit too many in a coordinate, or any number.
+  std::string slip(int item) {
+    const double value = std::strtod(right_[item].c_str(), nullptr);
+    switch (bytes_.byte() % 4) {
+      case 0:
+        return printed("%.4f", value * 10);
+      case 1:
+        return printed("%.3f", value + 9000);
+      case 2:
+        return printed("%.3f", value / 10);
+      default: {
+        const std::uint64_t bits = bytes_.word(8);
+        double any;
+        std::memcpy(&any, &bits, sizeof any);
+        return printed("%.17g", any);
+      }
+    }
+  }
+
+  // Whether the program takes this answer as the value of the item.
+  bool taken(int item, const std::string& answer) const {
+    const auto value = korvelin::readDecimal(answer);
+    return value && (!isSide(item) || *value > 0);
+  }
+
+  void typed(int item, const std::string& answer) {
+    if (item == kCount || !taken(item, answer)) return;
+    const auto value = korvelin::readDecimal(answer);
+    if (*value == *korvelin::readDecimal(right_[item])) {
+      wrong_.erase(item);
+    } else {
+      wrong_[item] = true;
+    }
+  }
+
+  // A prompt for a number: the count, a coordinate or a side, first entry or re-entry.
+  std::optional<std::string> numberAnswer(const std::string& text) {
+    for (int row = 0; row < 6; ++row) {
+      if (text == kCoordinatePrompts[row]) item_ = row;
+    }
+    if (startsWith(text, "请输入三角形的个数")) item_ = kCount;
+    if (startsWith(text, kSidePrompt))
+      item_ = sideItem(std::atoi(text.c_str() + kSidePrompt.size()));
+    if (startsWith(text, "输入正确的 S(1)")) item_ = sideItem(1);
+    std::optional<std::string> answer = hostile() ? hostileNumber() : right(item_);
+    if (answer) typed(item_, *answer);
     return answer;
   }
 
- private:
-  std::optional<std::string> answerFor() {
-    // Bounded: past this every prompt is cancelled, which ends or moves on every loop.
-    if (++asked_ > 20000) return std::nullopt;
-    std::optional<std::string> own;
-    if (next_ < script_.size()) own = script_[next_++];
-    if (bytes_.empty()) return own;
-    const std::uint8_t op = bytes_.byte();
-    if (op < 160) return own;
-    switch (op % 12) {
+  std::optional<std::string> hostileNumber() {
+    switch (bytes_.byte() % 8) {
       case 0:
         return "";
       case 1:
-        return std::nullopt;
+        return rawText();
       case 2:
-        return "0";
-      case 3: {  // any 64-bit pattern, written in full
-        const std::uint64_t bits = bytes_.word(8);
-        double value;
-        std::memcpy(&value, &bits, sizeof value);
-        return printed("%.17g", value);
-      }
-      case 4:
-        return std::to_string(static_cast<std::int16_t>(bytes_.word(2)));
-      case 5:
-        return printed("%g", std::ldexp(1.0, static_cast<int>(bytes_.byte()) * 8 - 1024));
-      case 6: {  // the own answer scaled
-        const double factor = std::ldexp(1.0 + bytes_.byte() / 64.0, bytes_.byte() % 64 - 32);
-        if (!own) return own;
-        const double value = std::strtod(own->c_str(), nullptr);
-        return printed("%.10g", value * factor);
-      }
-      case 7:
-        return own ? *own + std::string(bytes_.byte() % 3, ' ') + "e1" : own;
-      case 8: {
-        std::string text;
-        for (int length = bytes_.byte() % 24; length > 0; --length) {
-          text += static_cast<char>(bytes_.byte());
-        }
-        return withoutNumberWords(text);
-      }
-      case 9:
+        return std::nullopt;  // Cancel: the question that follows is answered from the bytes
+      case 3:
         return std::string(static_cast<std::size_t>(bytes_.byte()) * 400, 'x');
-      case 10:
-        return "-" + own.value_or("1");
+      case 4:
+        return "0";
       default:
-        return std::string("\x1b\t\r\n", bytes_.byte() % 4 + 1);
+        // A count out of range is asked again; one in range would be another network.
+        if (item_ == kCount) return bytes_.byte() % 2 ? "16384" : "3.4";
+        return slip(item_);
+    }
+  }
+
+  // Confirms, or rejects a wrong value (most of the time) so that its re-entry corrects it.
+  std::optional<std::string> confirmAnswer() {
+    const bool wrong = wrong_.count(item_) > 0;
+    if (wrong && bytes_.byte() % 4 != 3) return bytes_.byte() % 2 ? "0" : "０";
+    if (wrong) {
+      slipKept = true;
+      ++statistics.slipsKept;
+    }
+    if (!hostile()) return "";
+    switch (bytes_.byte() % 5) {
+      case 0:
+        return std::nullopt;  // Cancel confirms
+      case 1:
+        return rawText();
+      case 2:
+        return " 5 ";
+      default:
+        return "\u3000";
+    }
+  }
+
+  // Cancel followed by Enter (mostly) or by a second Cancel.
+  std::optional<std::string> abortAnswer() {
+    ++statistics.abortQuestions;
+    if (!bytes_.empty() && bytes_.byte() < 64) {
+      cancelled = true;
+      return std::nullopt;
+    }
+    return bytes_.byte() % 2 ? "" : "继续";
+  }
+
+  std::optional<std::string> nameAnswer() {
+    if (hostile()) return rawText();
+    return nextName_ < names_.size() ? names_[nextName_++] : "P";
+  }
+
+  // An offer of a triangle that cannot close: a wrong value is typed right (after a hostile
+  // answer now and then); a right one is kept by Enter, blanks or Cancel, or typed again.
+  std::optional<std::string> offerAnswer(const std::string& text) {
+    ++statistics.offers;
+    for (int row = 0; row < 6; ++row) {
+      if (startsWith(text, kCoordinateOffers[row])) item_ = row;
+    }
+    if (startsWith(text, kSideOffer)) item_ = sideItem(std::atoi(text.c_str() + kSideOffer.size()));
+    if (hostile()) {
+      switch (bytes_.byte() % 4) {
+        case 0:
+          return rawText();
+        case 1:
+          return isSide(item_) ? "-1" : rawText();
+        default:
+          return std::nullopt;  // keeps the value, also a wrong one
+      }
+    }
+    if (wrong_.count(item_)) {
+      const std::string answer = right(item_);
+      typed(item_, answer);
+      return answer;
+    }
+    switch (bytes_.byte() % 4) {
+      case 0:
+        return std::nullopt;
+      case 1:
+        return "\u3000";
+      case 2:
+        return right(item_);
+      default:
+        return "";
     }
   }
 
   Bytes& bytes_;
-  std::vector<std::string> script_;
-  std::size_t next_ = 0;
-  int asked_ = 0;
+  std::map<int, std::string> right_;
+  std::map<int, bool> wrong_;
+  std::vector<std::string> names_;
+  std::size_t nextName_ = 0;
+  int item_ = kCount;
+  long asked_ = 0;
 };
 
 bool holdsNonFinite(const std::string& text) {
@@ -133,10 +346,12 @@ class CheckingWindow : public korvelin::ResultWindow {
       std::abort();
     }
   }
-  void showMessage(MessageKind kind, const std::string&) override {
+  void showMessage(MessageKind kind, const std::string& text) override {
     if (kind == MessageKind::Fault) ++faults;
+    lastMessage = text;
   }
   int faults = 0;
+  std::string lastMessage;
 };
 
 void checkReport(const korvelin::testing::RecordingPrinter& printer, int n) {
@@ -149,22 +364,61 @@ void checkReport(const korvelin::testing::RecordingPrinter& printer, int n) {
   if (printer.lines.size() != static_cast<std::size_t>(3 * n + 39)) std::abort();
 }
 
+// n from 4 to 19 mostly, up to 300 for one network in eight.
+int triangleCount(Bytes& bytes) {
+  const std::uint8_t pick = bytes.byte();
+  return pick >= 224 ? 4 + static_cast<int>(bytes.word(2) % 297) : 4 + pick % 16;
+}
+
+void count(RunOutcome outcome) {
+  ++statistics.runs;
+  switch (outcome) {
+    case RunOutcome::Complete:
+      ++statistics.complete;
+      break;
+    case RunOutcome::Cancelled:
+      ++statistics.cancelled;
+      break;
+    case RunOutcome::Failed:
+      ++statistics.failed;
+      break;
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const bool printsAtExit = std::atexit([] { statistics.print(); }) == 0;
+  (void)printsAtExit;
   Bytes bytes(data, size);
-  const int n = 4 + bytes.byte() % 9;
-  const auto network = korvelin::testing::makeNetwork(n, bytes.byte());
-  FuzzPrompt prompt(bytes, korvelin::testing::answersFor(network, 0.003, 1));
+  FuzzPrompt prompt(bytes);
   CheckingWindow window;
   korvelin::testing::RecordingPrinter printer;
   korvelin::Commands commands(prompt, window, printer);
   int completeN = 0;
-  for (int run = 0; run < 2; ++run) {
+  for (int run = 0; run < 3; ++run) {
+    const int n = triangleCount(bytes);
+    prompt.startRun(korvelin::testing::makeNetwork(n, bytes.byte()));
+    if (run > 0) ++statistics.laterRuns;
     const int faultsBefore = window.faults;
-    const auto outcome = commands.command1();
-    if (outcome == korvelin::RunOutcome::Failed && window.faults != faultsBefore + 1) std::abort();
-    if (outcome == korvelin::RunOutcome::Complete) completeN = commands.job().n;
+    RunOutcome outcome;
+    try {
+      outcome = commands.command1();
+    } catch (const Ended&) {
+      ++statistics.runs;
+      ++statistics.stopped;
+      return 0;
+    }
+    count(outcome);
+    if (outcome == RunOutcome::Failed && window.faults != faultsBefore + 1) std::abort();
+    if (outcome == RunOutcome::Cancelled && !prompt.cancelled) std::abort();
+    if (outcome != RunOutcome::Complete && !prompt.slipKept && !prompt.cancelled) {
+      std::fprintf(stderr, "a run of right values (n = %d) ended %s: %s\n", n,
+                   outcome == RunOutcome::Failed ? "failed" : "cancelled",
+                   window.lastMessage.c_str());
+      std::abort();
+    }
+    if (outcome == RunOutcome::Complete) completeN = commands.job().n;
     printer.lines.clear();
     commands.command3();
     if (completeN) checkReport(printer, completeN);
@@ -172,3 +426,37 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   return 0;
 }
+
+#ifndef KORVELIN_LIBFUZZER
+// Without libFuzzer: every file given, and every file in every folder given, is one input.
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+int main(int argc, char** argv) {
+  std::vector<std::filesystem::path> inputs;
+  for (int k = 1; k < argc; ++k) {
+    const std::filesystem::path path(argv[k]);
+    if (std::filesystem::is_directory(path)) {
+      for (const auto& entry : std::filesystem::directory_iterator(path)) {
+        if (entry.is_regular_file()) inputs.push_back(entry.path());
+      }
+    } else {
+      inputs.push_back(path);
+    }
+  }
+  std::sort(inputs.begin(), inputs.end());
+  for (const auto& input : inputs) {
+    std::ifstream file(input, std::ios::binary);
+    const std::vector<char> data{std::istreambuf_iterator<char>(file), {}};
+    if (!file.eof() && !file) {
+      std::fprintf(stderr, "cannot read %s\n", input.c_str());
+      return 2;
+    }
+    std::fprintf(stderr, "%s\n", input.c_str());
+    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(data.data()), data.size());
+  }
+  return inputs.empty() ? 2 : 0;
+}
+#endif
