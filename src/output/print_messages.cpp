@@ -1,6 +1,15 @@
 #include "output/print_messages.h"
 
 namespace korvelin::print_messages {
+namespace {
+
+// The system's reason, without the full stop the sentence gives it again.
+std::string_view withoutFullStop(std::string_view reason) {
+  if (reason.ends_with('.')) reason.remove_suffix(1);
+  return reason;
+}
+
+}  // namespace
 
 std::string printer(std::string_view name) {
   return "打印机 " + std::string(name);
@@ -12,7 +21,7 @@ std::string pdfFile(std::string_view path) {
 
 std::string failed(std::string_view device, std::string_view step, std::string_view reason) {
   std::string text = std::string(device) + " " + std::string(step);
-  if (!reason.empty()) text += "：" + std::string(reason);
+  if (!reason.empty()) text += "：" + std::string(withoutFullStop(reason));
   return text + "。";
 }
 
@@ -22,7 +31,7 @@ std::string noDefaultPrinter() {
 
 std::string serverUnreachable(std::string_view server, std::string_view reason) {
   std::string text = "无法连接打印服务器 " + std::string(server);
-  if (!reason.empty()) text += "：" + std::string(reason);
+  if (!reason.empty()) text += "：" + std::string(withoutFullStop(reason));
   return text + "。";
 }
 

@@ -320,7 +320,7 @@ void CommandRunTest::queueThatRefusesJobsIsNamed() {
   VERIFY_ALL_ANSWERED(print);
   QCOMPARE(print.seen.first().text,
            QStringLiteral("报告未能打印：打印机 Office 没有接受打印作业：Destination \"Office\" is "
-                          "not accepting jobs.。"));
+                          "not accepting jobs。"));
 }
 
 void CommandRunTest::withoutDefaultPrinter_data() {

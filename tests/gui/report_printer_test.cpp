@@ -215,7 +215,7 @@ void ReportPrinterTest::failures_data() {
            p.system.refusal = "Destination \"Stand-in\" is not accepting jobs.";
          })
       << QStringLiteral(
-             "打印机 Stand-in 没有接受打印作业：Destination \"Stand-in\" is not accepting jobs.。");
+             "打印机 Stand-in 没有接受打印作业：Destination \"Stand-in\" is not accepting jobs。");
 }
 
 void ReportPrinterTest::failures() {
