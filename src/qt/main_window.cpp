@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTimer>
 #include <QTranslator>
 #include <QWindow>
 #include <algorithm>
@@ -191,11 +192,13 @@ void MainWindow::fitToScreen() {
   if (kept != outer.topLeft()) move(kept);
 }
 
+// Fitted as it opens, and once more when the window manager has put its frame around it.
 void MainWindow::showEvent(QShowEvent* event) {
   QScrollArea::showEvent(event);
   if (fitted_) return;
   fitted_ = true;
   fitToScreen();
+  QTimer::singleShot(0, this, &MainWindow::fitToScreen);
 }
 
 void MainWindow::addButtons(TabStops& stops) {
