@@ -1,7 +1,6 @@
 #include "qt/qt_report_printer.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -10,7 +9,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <algorithm>
 #include <utility>
 
 #include "output/print_messages.h"

@@ -10,7 +10,6 @@
 #include "record/report_printer.h"
 #include "record/run_errors.h"
 
-class QPainter;
 class QWidget;
 
 namespace korvelin {
