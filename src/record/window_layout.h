@@ -11,7 +11,9 @@
 namespace korvelin::layout {
 
 inline constexpr int kTwipsPerPixel = 15;  // 96 device-independent pixels per inch
-inline constexpr int kClientWidth = 13200;
+// The layout reaches 13200 twips across; the client area is four pixels wider, so that Line13,
+// a pen three pixels wide on x = 13200, shows whole.
+inline constexpr int kClientWidth = 13260;
 inline constexpr int kClientHeight = 10215;
 
 struct Rect {

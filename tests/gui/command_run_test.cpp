@@ -1,19 +1,21 @@
 // Whole runs through the window's real dialogs: a Command1 run of a six-triangle network answered
-// dialog by dialog, the text boxes it leaves, its report printed by Command3 into a PDF file and
-// read back, and the runs that end early or cannot print.
+// dialog by dialog, where its prompts open, the text boxes it leaves, its report printed by
+// Command3 into a PDF file and read back, a run with Chinese point names, and the runs that end
+// early or cannot print.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "dialog_autopilot.h"
 #include "pdf_text.h"
+#include "print_stand_ins.h"
 #include "qt/main_window.h"
 #include "qt/qt_text.h"
 
@@ -52,6 +54,38 @@ QStringList withoutBlanks(const QStringList& lines) {
 
 QList<DialogStep> completeRun() {
   return readAnswers(dataFile("gui_n6.answers"));
+}
+
+// The run's point names and the Chinese names typed in their place: a name of four characters,
+// which its box Text29 cuts, among them.
+const std::pair<const char*, const char*> kChineseNames[] = {
+    {"A", "张庄"}, {"O", "中心"}, {"P2", "李村"}, {"P3", "王家大院"}, {"P4", "赵岗"}, {"C", "刘庄"},
+};
+
+QList<DialogStep> runWithChineseNames() {
+  QList<DialogStep> steps = completeRun();
+  for (auto& step : steps) {
+    for (const auto& [latin, chinese] : kChineseNames) {
+      if (step.text == QLatin1String(latin)) step.text = QString::fromUtf8(chinese);
+    }
+  }
+  return steps;
+}
+
+// The report lines of the transcript with the Chinese names: each name heads its row of the
+// coordinate table and follows "待定点".
+QStringList reportWithChineseNames() {
+  QStringList lines = withoutBlanks(transcript(QStringLiteral("line")));
+  for (QString& line : lines) {
+    for (const auto& [latin, chinese] : kChineseNames) {
+      const QString name = QString::fromUtf8(chinese);
+      const QRegularExpression row(QStringLiteral("^%1(?=x\\()").arg(QLatin1String(latin)));
+      line.replace(row, name);
+      if (line == QStringLiteral("待定点") + QLatin1String(latin))
+        line = QStringLiteral("待定点") + name;
+    }
+  }
+  return lines;
 }
 
 // The run's data entry with side 1 entered 400 m too long: the misclosures are far beyond what
@@ -99,19 +133,23 @@ class CommandRunTest : public QObject {
   void endedRuns();
   void printBeforeAnyRun();
   void printerFailureIsReported();
+  void printsSilentlyOnTheDefaultPrinter();
+  void queueThatRefusesJobsIsNamed();
   void withoutDefaultPrinter_data();
   void withoutDefaultPrinter();
+  void runWithChineseNamesTypedIn();
 
  private:
-  std::unique_ptr<MainWindow> openWindow(const QString& reportPdf);
+  std::unique_ptr<MainWindow> openWindow(const QString& reportPdf, PrintServices services = {});
 
   QTemporaryDir files_;
   std::unique_ptr<MainWindow> window_;
   Clicks run_;
 };
 
-std::unique_ptr<MainWindow> CommandRunTest::openWindow(const QString& reportPdf) {
-  auto window = std::make_unique<MainWindow>(reportPdf);
+std::unique_ptr<MainWindow> CommandRunTest::openWindow(const QString& reportPdf,
+                                                       PrintServices services) {
+  auto window = std::make_unique<MainWindow>(reportPdf, services);
   window->show();
   if (!QTest::qWaitForWindowExposed(window.get())) return nullptr;
   return window;
@@ -125,12 +163,24 @@ void CommandRunTest::initTestCase() {
   VERIFY_ALL_ANSWERED(run_);
 }
 
+// Every prompt opens with Qt's buttons in Chinese, on the screen, over none of the echo boxes
+// that the user checks while it is open.
 void CommandRunTest::promptsAskAsTheRunAsks() {
+  const QRect screen = window_->screen()->availableGeometry();
   QStringList texts;
   for (const auto& dialog : run_.seen) {
     QCOMPARE(dialog.className, QStringLiteral("QInputDialog"));
     QCOMPARE(dialog.title, QStringLiteral("Korvelin"));
     QCOMPARE(dialog.field, QString());
+    QCOMPARE(dialog.buttons, (QStringList{QStringLiteral("确定"), QStringLiteral("取消")}));
+    QVERIFY(screen.contains(dialog.frame));
+    for (const TextBox box : {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4,
+                              TextBox::Text5, TextBox::Text6, TextBox::Text7, TextBox::Text8,
+                              TextBox::Text9, TextBox::Text14, TextBox::Text17}) {
+      const QLineEdit* edit = window_->textBox(box);
+      const QRect echo(edit->mapToGlobal(QPoint(0, 0)), edit->size());
+      QVERIFY2(!dialog.frame.intersects(echo), textBoxName(box).c_str());
+    }
     texts.append(dialog.text);
   }
   QCOMPARE(texts, transcript(QStringLiteral("ask")));
@@ -243,36 +293,111 @@ void CommandRunTest::printerFailureIsReported() {
   VERIFY_ALL_ANSWERED(click(*window, "Command1", completeRun()));
   const Clicks print = click(*window, "Command3", {message(QMessageBox::Information)});
   VERIFY_ALL_ANSWERED(print);
-  QVERIFY2(print.seen.first().text.startsWith(QStringLiteral("报告未能打印：")),
+  QVERIFY2(print.seen.first().text.startsWith(
+               QStringLiteral("报告未能打印：PDF 文件 %1 无法保存：")
+                   .arg(files_.filePath(QStringLiteral("missing/report.pdf")))),
            qPrintable(print.seen.first().text));
 }
 
-void CommandRunTest::withoutDefaultPrinter_data() {
-  QTest::addColumn<bool>("save");
-  QTest::newRow("saved as a PDF file") << true;
-  QTest::newRow("not saved") << false;
+void CommandRunTest::printsSilentlyOnTheDefaultPrinter() {
+  StandInPrintSystem system;
+  StandInFiles files;
+  const auto window = openWindow({}, {&system, &files});
+  QVERIFY(window);
+  VERIFY_ALL_ANSWERED(click(*window, "Command1", completeRun()));
+  const Clicks print = click(*window, "Command3", {});
+  VERIFY_ALL_ANSWERED(print);
+  QVERIFY(print.seen.isEmpty());
+  QCOMPARE(system.jobs.size(), 1);
+  QVERIFY(system.jobs.first().startsWith("%PDF-"));
 }
 
-// On the default printer, where there is none: the window says so and offers a PDF file.
+void CommandRunTest::queueThatRefusesJobsIsNamed() {
+  StandInPrintSystem system;
+  system.destination.name = "Office";
+  system.refusal = "Destination \"Office\" is not accepting jobs.";
+  StandInFiles files;
+  const auto window = openWindow({}, {&system, &files});
+  QVERIFY(window);
+  VERIFY_ALL_ANSWERED(click(*window, "Command1", completeRun()));
+  const Clicks print = click(*window, "Command3", {message(QMessageBox::Information)});
+  VERIFY_ALL_ANSWERED(print);
+  QCOMPARE(print.seen.first().text,
+           QStringLiteral("报告未能打印：打印机 Office 没有接受打印作业：Destination \"Office\" is "
+                          "not accepting jobs。"));
+}
+
+void CommandRunTest::withoutDefaultPrinter_data() {
+  using Destination = PrintSystem::DefaultDestination;
+  QTest::addColumn<int>("status");
+  QTest::addColumn<bool>("save");
+  QTest::addColumn<QString>("situation");
+  const QString none = QStringLiteral("没有默认打印机。");
+  const QString down =
+      QStringLiteral("无法连接打印服务器 /run/cups/cups.sock：Connection refused。");
+  QTest::newRow("no default: saved as a PDF file") << int(Destination::None) << true << none;
+  QTest::newRow("no default: not saved") << int(Destination::None) << false << none;
+  QTest::newRow("server down: saved as a PDF file")
+      << int(Destination::Unreachable) << true << down;
+  QTest::newRow("server down: not saved") << int(Destination::Unreachable) << false << down;
+}
+
+// On the default printer, where there is none or the server is down: the window says which and
+// offers a PDF file, with Qt's buttons in Chinese.
 void CommandRunTest::withoutDefaultPrinter() {
+  QFETCH(int, status);
   QFETCH(bool, save);
-  if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
-  const auto window = openWindow({});
+  QFETCH(QString, situation);
+  StandInPrintSystem system;
+  system.destination = {static_cast<PrintSystem::DefaultDestination::Status>(status),
+                        {},
+                        "/run/cups/cups.sock",
+                        "Connection refused"};
+  StandInFiles files;
+  const auto window = openWindow({}, {&system, &files});
   QVERIFY(window);
   VERIFY_ALL_ANSWERED(click(*window, "Command1", completeRun()));
 
-  const QString pdf =
-      files_.filePath(save ? QStringLiteral("saved.pdf") : QStringLiteral("no.pdf"));
+  const QString pdf = files_.filePath(QStringLiteral("%1 %2.pdf").arg(status).arg(save));
   const QList<DialogStep> steps =
       save ? QList<DialogStep>{message(QMessageBox::Question, QMessageBox::Yes), saveAs(pdf)}
            : QList<DialogStep>{message(QMessageBox::Question, QMessageBox::No),
                                message(QMessageBox::Information)};
   const Clicks print = click(*window, "Command3", steps);
   VERIFY_ALL_ANSWERED(print);
-  QVERIFY(print.seen.first().text.startsWith(QStringLiteral("没有默认打印机")));
+  QCOMPARE(print.seen.first().text, situation + QStringLiteral("要把报告保存为 PDF 文件吗？"));
+  QVERIFY(print.seen.first().buttons.contains(QStringLiteral("是(&Y)")) ||
+          print.seen.first().buttons.contains(QStringLiteral("是")));
   QCOMPARE(QFile::exists(pdf), save);
-  if (save)
+  QVERIFY(system.jobs.isEmpty());
+  if (save) {
     QCOMPARE(withoutBlanks(pdfLines(pdf)), withoutBlanks(transcript(QStringLiteral("line"))));
+  } else {
+    QCOMPARE(print.seen.last().text, QStringLiteral("报告未能打印：") + situation);
+  }
+}
+
+// Chinese names typed as an input method commits them: echoed, evaluated, shown, and printed.
+void CommandRunTest::runWithChineseNamesTypedIn() {
+  const QString pdf = files_.filePath(QStringLiteral("chinese.pdf"));
+  const auto window = openWindow(pdf);
+  QVERIFY(window);
+  VERIFY_ALL_ANSWERED(click(*window, "Command1", runWithChineseNames()));
+  const std::pair<TextBox, const char*> boxes[] = {
+      {TextBox::Text14, " 刘庄"},
+      {TextBox::Text15, " 6254.566"},
+      {TextBox::Text17, "现在显示刘庄点的座标"},
+      {TextBox::Text28, " 李村"},
+      {TextBox::Text29, " 王家大院"},
+      {TextBox::Text18, " 0.9835"},
+  };
+  for (const auto& [box, text] : boxes) {
+    QCOMPARE(window->textBox(box)->text(), QString::fromUtf8(text));
+  }
+  QCOMPARE(window->textBox(TextBox::Text29)->toolTip(), QStringLiteral(" 王家大院"));
+
+  VERIFY_ALL_ANSWERED(click(*window, "Command3", {}));
+  QCOMPARE(withoutBlanks(pdfLines(pdf)), reportWithChineseNames());
 }
 
 QTEST_MAIN(CommandRunTest)

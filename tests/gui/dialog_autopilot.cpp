@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -14,8 +15,15 @@ namespace {
 constexpr int kPollMilliseconds = 5;
 
 SeenDialog describe(QWidget* dialog) {
-  SeenDialog seen{
-      QString::fromLatin1(dialog->metaObject()->className()), dialog->windowTitle(), {}, {}};
+  SeenDialog seen{QString::fromLatin1(dialog->metaObject()->className()),
+                  dialog->windowTitle(),
+                  {},
+                  {},
+                  dialog->frameGeometry(),
+                  {}};
+  for (const auto* button : dialog->findChildren<QAbstractButton*>()) {
+    if (button->isVisible()) seen.buttons.append(button->text());
+  }
   if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
     seen.text = input->labelText();
     seen.field = input->textValue();
@@ -25,13 +33,33 @@ SeenDialog describe(QWidget* dialog) {
   return seen;
 }
 
+// Types the text as a user would: Latin characters key by key, every other run of characters as
+// an input method commits it (QTest's key clicks take ASCII only).
+void type(QLineEdit* field, const QString& text) {
+  qsizetype start = 0;
+  while (start < text.size()) {
+    const bool ascii = text[start].unicode() < 0x80;
+    qsizetype end = start;
+    while (end < text.size() && (text[end].unicode() < 0x80) == ascii) ++end;
+    const QString run = text.mid(start, end - start);
+    if (ascii) {
+      QTest::keyClicks(field, run);
+    } else {
+      QInputMethodEvent commit;
+      commit.setCommitString(run);
+      QCoreApplication::sendEvent(field, &commit);
+    }
+    start = end;
+  }
+}
+
 bool answerInput(QInputDialog* input, const DialogStep& step) {
   auto* field = input->findChild<QLineEdit*>();
   if (!field) return false;
   if (step.kind == DialogStep::Cancel) {
     QTest::keyClick(field, Qt::Key_Escape);
   } else {
-    QTest::keyClicks(field, step.text);
+    type(field, step.text);
     QTest::keyClick(field, Qt::Key_Return);
   }
   return true;

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -12,7 +13,7 @@ namespace korvelin::testing {
 // One modal dialog as the user would answer it.
 struct DialogStep {
   enum Kind {
-    Answer,   // a QInputDialog: the text typed into its field, then Enter
+    Answer,   // a QInputDialog: the text typed into its field (any UTF-8), then Enter
     Cancel,   // a QInputDialog: Escape
     Message,  // a QMessageBox with this icon: this button
     SaveAs,   // a QFileDialog: this file, then accept
@@ -35,7 +36,9 @@ struct SeenDialog {
   QString className;
   QString title;
   QString text;
-  QString field;  // the entry field of a QInputDialog as it opened
+  QString field;        // the entry field of a QInputDialog as it opened
+  QRect frame;          // where it opened, in global pixels, its frame included
+  QStringList buttons;  // the captions of its buttons
 };
 
 // Answers the application's modal dialogs as they open, one step each, in order. A dialog of

@@ -1,5 +1,6 @@
-// The window against the layout tables: every control's geometry, caption, font and colours,
-// the lines as painted, the faces that stand in for the named ones, focus and tab order.
+// The window against the layout tables: every control's geometry, caption, font and colours
+// (the buttons' flat faces), the lines as painted, the faces that stand in for the named ones,
+// focus and tab order, Enter on a button, the tooltips of cut texts, Qt's texts in Chinese.
 #include <QApplication>
 #include <QFontInfo>
 #include <QGlyphRun>
@@ -16,6 +17,7 @@
 #include <map>
 #include <memory>
 
+#include "dialog_autopilot.h"
 #include "qt/caption_label.h"
 #include "qt/main_window.h"
 #include "qt/qt_text.h"
@@ -101,11 +103,16 @@ class LayoutTest : public QObject {
   void facesStandInWithEveryGlyph_data();
   void facesStandInWithEveryGlyph();
   void focusStartsOnText1AndTabFollowsTheTabIndices();
+  void keysClickAFocusedButton_data();
+  void keysClickAFocusedButton();
+  void cutTextsShowWholeAsTooltips_data();
+  void cutTextsShowWholeAsTooltips();
+  void qtTextsInChinese();
 
  private:
   template <typename Widget>
   Widget* control(const QString& name) const {
-    return window_->findChild<Widget*>(name, Qt::FindDirectChildrenOnly);
+    return window_->clientArea()->findChild<Widget*>(name, Qt::FindDirectChildrenOnly);
   }
 
   QTemporaryDir reports_;
@@ -118,7 +125,7 @@ void LayoutTest::initTestCase() {
   window_ = std::make_unique<MainWindow>(reports_.filePath(QStringLiteral("report.pdf")));
   window_->show();
   QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  picture_ = window_->grab().toImage();
+  picture_ = window_->clientArea()->grab().toImage();
 }
 
 void LayoutTest::tablesNameEveryControlOnce() {
@@ -188,11 +195,14 @@ void LayoutTest::tablesHoldTheseRows() {
   QCOMPARE(layout::fontSpec(layout::Font::W).points, 13.5);
 }
 
+// On a screen that has room for it, the window shows the whole client area, a few pixels wider
+// than the layout, without scroll bars, and grows no larger.
 void LayoutTest::window() {
   QCOMPARE(window_->windowTitle(), QStringLiteral("Korvelin"));
-  QCOMPARE(window_->size(), QSize(880, 681));
-  QCOMPARE(window_->minimumSize(), QSize(880, 681));
-  QCOMPARE(window_->maximumSize(), QSize(880, 681));
+  QCOMPARE(window_->clientArea()->size(), QSize(884, 681));
+  QCOMPARE(window_->size(), QSize(884, 681));
+  QCOMPARE(window_->maximumSize(), QSize(884, 681));
+  QCOMPARE(window_->viewport()->size(), QSize(884, 681));
   compareFont(window_->font(), layout::Font::W);
   QCOMPARE(window_->palette().color(QPalette::Window), QColor(255, 255, 192));
   QCOMPARE(picture_.pixelColor(4, 4), QColor(255, 255, 192));
@@ -214,6 +224,12 @@ void LayoutTest::buttons() {
   QCOMPARE(button->text(), qtText(entry.caption));
   compareFont(button->font(), entry.font);
   QCOMPARE(button->palette().color(QPalette::Button), colour(entry.back));
+  // A flat face: the same colour in the corners inside the border and beside the caption.
+  const QRect face = button->geometry().adjusted(3, 3, -4, -4);
+  for (const QPoint at : {face.topLeft(), face.topRight(), face.bottomLeft(), face.bottomRight(),
+                          QPoint(face.left(), face.center().y())}) {
+    QCOMPARE(picture_.pixelColor(at), colour(entry.back));
+  }
   QVERIFY(button->isEnabled());
   QVERIFY(button->isVisible());
 }
@@ -270,7 +286,7 @@ void LayoutTest::labels() {
     QCOMPARE(lines[0].trimmed() + QLatin1Char(' ') + lines[1].trimmed(),
              label->text().simplified());
   }
-  const QRect visible = label->rect() & window_->rect().translated(-label->pos());
+  const QRect visible = label->rect() & window_->clientArea()->rect().translated(-label->pos());
   const QRect ink = inkOf(*label);
   QVERIFY2(visible.contains(ink), qPrintable(QStringLiteral("ink %1, %2 to %3, %4")
                                                  .arg(ink.left())
@@ -297,7 +313,7 @@ void LayoutTest::lines() {
   const QPointF to(entry.to.x / 15.0, entry.to.y / 15.0);
   const auto uncovered = [&](QPoint p) {
     for (int d = -3; d <= 3; ++d) {
-      if (window_->childAt(p + QPoint(d, d))) return false;
+      if (window_->clientArea()->childAt(p + QPoint(d, d))) return false;
     }
     return true;
   };
@@ -317,8 +333,7 @@ void LayoutTest::lines() {
     QVERIFY2(found, qPrintable(picture_.pixelColor(at).name()));
     return;
   }
-  // A pen of width w covers w pixels from w / 2 before the line; those outside the window are lost
-  // (the frame's right side lies on the last column).
+  // A pen of width w covers w pixels from w / 2 before the line, all inside the client area.
   const QPoint across = horizontal ? QPoint(0, 1) : QPoint(1, 0);
   int width = 0;
   int visible = 0;
@@ -329,7 +344,7 @@ void LayoutTest::lines() {
     visible += d >= -entry.widthPixels / 2 && d < entry.widthPixels - entry.widthPixels / 2;
   }
   QCOMPARE(width, visible);
-  QVERIFY(visible == entry.widthPixels || entry.from.x == layout::kClientWidth);
+  QCOMPARE(visible, entry.widthPixels);
 }
 
 void LayoutTest::facesStandInWithEveryGlyph_data() {
@@ -377,6 +392,8 @@ void LayoutTest::facesStandInWithEveryGlyph() {
   }
 }
 
+// Tab, pressed as the user presses it, visits the controls in the order of their tab indices
+// and nothing else (not the scroll area), and comes round again.
 void LayoutTest::focusStartsOnText1AndTabFollowsTheTabIndices() {
   QCOMPARE(window_->focusWidget(), window_->textBox(TextBox::Text1));
 
@@ -387,15 +404,77 @@ void LayoutTest::focusStartsOnText1AndTabFollowsTheTabIndices() {
   for (const auto& [index, name] : stops) expected.append(name);
   expected.append(expected.first());  // and round again
 
-  QStringList visited{window_->focusWidget()->objectName()};
-  QWidget* at = window_->focusWidget();
+  window_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  window_->textBox(TextBox::Text1)->setFocus();
+  QStringList visited{QApplication::focusWidget()->objectName()};
   while (visited.size() < expected.size()) {
-    do {
-      at = at->nextInFocusChain();
-    } while (!(at->focusPolicy() & Qt::TabFocus) || at->parentWidget() != window_.get());
-    visited.append(at->objectName());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited.append(QApplication::focusWidget()->objectName());
   }
   QCOMPARE(visited, expected);
+  window_->textBox(TextBox::Text1)->setFocus();
+}
+
+// Enter and Return click a focused button, as Space does: Command3 before any run says that
+// there is nothing to print.
+void LayoutTest::keysClickAFocusedButton_data() {
+  QTest::addColumn<int>("key");
+  QTest::newRow("Return") << int(Qt::Key_Return);
+  QTest::newRow("Enter") << int(Qt::Key_Enter);
+  QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void LayoutTest::keysClickAFocusedButton() {
+  QFETCH(int, key);
+  auto* print = control<QPushButton>(QStringLiteral("Command3"));
+  print->setFocus();
+  testing::DialogAutopilot autopilot({testing::message(QMessageBox::Information)});
+  QTest::keyClick(print, static_cast<Qt::Key>(key));
+  QTRY_COMPARE(autopilot.stepsLeft(), 0);
+  QVERIFY(autopilot.faults().isEmpty());
+  QCOMPARE(autopilot.seen().first().text, QStringLiteral("尚无完整的计算结果，无法打印报告。"));
+  QCOMPARE(autopilot.seen().first().buttons, QStringList{QStringLiteral("确定")});
+}
+
+// A text that its box cuts shows whole as the box's tooltip; one that fits has none.
+void LayoutTest::cutTextsShowWholeAsTooltips_data() {
+  QTest::addColumn<int>("box");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<bool>("cut");
+  QTest::newRow("Text8, side instruction")
+      << int(TextBox::Text8) << QStringLiteral("现在输入 S(11) 边长") << true;
+  QTest::newRow("Text8, short") << int(TextBox::Text8) << QStringLiteral("S(3)") << false;
+  QTest::newRow("Text29, four characters")
+      << int(TextBox::Text29) << QStringLiteral(" 王家大院") << true;
+  QTest::newRow("Text29, two characters")
+      << int(TextBox::Text29) << QStringLiteral(" 李村") << false;
+  QTest::newRow("Text1, coordinate") << int(TextBox::Text1) << QStringLiteral(" 4738.974") << false;
+}
+
+void LayoutTest::cutTextsShowWholeAsTooltips() {
+  QFETCH(int, box);
+  QFETCH(QString, text);
+  QFETCH(bool, cut);
+  const auto textBox = static_cast<TextBox>(box);
+  QLineEdit* edit = window_->textBox(textBox);
+  window_->setText(textBox, "a much longer text than any box can show, 现在输入 S(11) 边长");
+  window_->setText(textBox, utf8Text(text));
+  QCOMPARE(edit->toolTip(), cut ? text : QString());
+  // Where there is a tooltip, the box shows less than its text.
+  QCOMPARE(edit->fontMetrics().horizontalAdvance(text) > edit->width() - 6, cut);
+  window_->setText(textBox, "");
+}
+
+// Qt's own buttons and questions, the file dialog's among them, read in Chinese.
+void LayoutTest::qtTextsInChinese() {
+  QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), QStringLiteral("确定"));
+  QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
+  QVERIFY(QCoreApplication::translate("QPlatformTheme", "&Yes").startsWith(QStringLiteral("是")));
+  QVERIFY(QCoreApplication::translate("QPlatformTheme", "&No").startsWith(QStringLiteral("否")));
+  const char* overwrite = "%1 already exists.\nDo you want to replace it?";
+  QVERIFY(QCoreApplication::translate("QFileDialog", overwrite) != QLatin1String(overwrite));
+  QVERIFY(QCoreApplication::translate("QFileDialog", "Save As") != QLatin1String("Save As"));
 }
 
 QTEST_MAIN(LayoutTest)
