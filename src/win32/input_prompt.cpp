@@ -171,9 +171,8 @@ std::optional<std::string> InputPrompt::ask(const std::string& text) {
   dialog.item(BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL, kButtonAtom, L"取消");
   dialog.item(ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, kPromptFieldId, kEditAtom, L"");
   Session session{wideText(text), {}, layout_};
-  const INT_PTR result =
-      DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.get(), owner_, promptProc,
-                              reinterpret_cast<LPARAM>(&session));
+  const INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.get(), owner_,
+                                                 promptProc, reinterpret_cast<LPARAM>(&session));
   if (result != IDOK) return std::nullopt;
   return utf8Text(session.answer);
 }

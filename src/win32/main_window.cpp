@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -16,8 +17,8 @@ namespace {
 constexpr wchar_t kFrameClass[] = L"KorvelinWindow";
 constexpr wchar_t kLayoutClass[] = L"KorvelinLayout";
 constexpr wchar_t kCaption[] = L"Korvelin";
-constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
-                              WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL;
+constexpr DWORD kFrameStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 // Control IDs. None is IDOK (1) or IDCANCEL (2): the dialog manager sends those for Enter and
 // Esc in any control, and Enter in Text1 must not start a run.
@@ -53,10 +54,18 @@ UINT icon(MessageKind kind) {
 }
 
 // The extent of the layout in pixels: the client area of the tables, widened so that the lines
-// on its last column and row, drawn centred on them, show whole.
+// on its last column and row, drawn centred on them, show whole, and so does every control
+// whose box reaches past it ("(Xc,Yc)").
 SIZE layoutExtent(UINT dpi) {
   int width = pixels(layout::kClientWidth, dpi);
   int height = pixels(layout::kClientHeight, dpi);
+  const auto reach = [&](const layout::Rect& rect) {
+    width = std::max(width, pixels(rect.left + rect.width, dpi));
+    height = std::max(height, pixels(rect.top + rect.height, dpi));
+  };
+  for (const auto& row : layout::labels()) reach(row.rect);
+  for (const auto& row : layout::textBoxes()) reach(row.rect);
+  for (const auto& row : layout::buttons()) reach(row.rect);
   for (const auto& line : layout::lines()) {
     const int half = (scaled(line.widthPixels, dpi) + 1) / 2;
     width = std::max(width, pixels(std::max(line.from.x, line.to.x), dpi) + half);
@@ -115,8 +124,9 @@ MainWindow::MainWindow() {
   SetWindowLongPtrW(frame_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(frame_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindow::frameProc));
   // WS_EX_CONTROLPARENT: the dialog manager's Tab goes through the controls on the layout.
-  layout_ = CreateWindowExW(WS_EX_CONTROLPARENT, kLayoutClass, L"", WS_CHILD | WS_VISIBLE |
-                            WS_CLIPCHILDREN, 0, 0, 0, 0, frame_, nullptr, instance, nullptr);
+  layout_ = CreateWindowExW(WS_EX_CONTROLPARENT, kLayoutClass, L"",
+                            WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, frame_, nullptr,
+                            instance, nullptr);
   SetWindowLongPtrW(layout_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(layout_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindow::layoutProc));
   createControls();
@@ -150,8 +160,8 @@ void MainWindow::createControls() {
   for (const auto& [tabIndex, box, button] : stops) {
     if (box) {
       textBoxes_[slot(box->box)] = CreateWindowExW(
-          WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT |
-          ES_AUTOHSCROLL, 0, 0, 0, 0, layout_,
+          WS_EX_CLIENTEDGE, L"EDIT", L"",
+          WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, 0, 0, 0, 0, layout_,
           reinterpret_cast<HMENU>(static_cast<INT_PTR>(textBoxId(box->box))), instance, nullptr);
     } else {
       const int id = kFirstButtonId + static_cast<int>(slot(button->command));
@@ -189,7 +199,7 @@ void MainWindow::fitFrame(const RECT* suggested) {
   monitor.cbSize = sizeof monitor;
   GetMonitorInfoW(MonitorFromWindow(frame_, MONITOR_DEFAULTTONEAREST), &monitor);
   const RECT& work = monitor.rcWork;
-  const RECT whole = frameAround(layoutSize_, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0, dpi_);
+  const RECT whole = frameAround(layoutSize_, kFrameStyle, 0, dpi_);
   const int width = std::min(whole.right - whole.left, work.right - work.left);
   const int height = std::min(whole.bottom - whole.top, work.bottom - work.top);
   RECT now{};
@@ -202,8 +212,11 @@ void MainWindow::fitFrame(const RECT* suggested) {
 }
 
 // A scroll bar for each direction in which the client area is smaller than the layout. Showing
-// one bar narrows the room for the other, so the bars are settled twice.
+// one bar narrows the room for the other, so the bars are settled twice, from none.
 void MainWindow::updateScrollBars() {
+  if (settlingBars_) return;  // showing or hiding a bar resizes the client area: WM_SIZE
+  settlingBars_ = true;
+  ShowScrollBar(frame_, SB_BOTH, FALSE);
   for (int pass = 0; pass < 2; ++pass) {
     RECT client{};
     GetClientRect(frame_, &client);
@@ -217,6 +230,7 @@ void MainWindow::updateScrollBars() {
     info.nPage = static_cast<UINT>(client.bottom);
     SetScrollInfo(frame_, SB_VERT, &info, TRUE);
   }
+  settlingBars_ = false;
   scrollTo(scrolled_.x, scrolled_.y);
 }
 
@@ -347,29 +361,56 @@ void MainWindow::onControl(int id, int notification, HWND control) {
 void MainWindow::paintLayout(HDC dc) const {
   RECT whole{0, 0, layoutSize_.cx, layoutSize_.cy};
   FillRect(dc, &whole, background_);
-  SetBkMode(dc, TRANSPARENT);
   const COLORREF windowText = GetSysColor(COLOR_WINDOWTEXT);
+  for (const auto& line : layout::lines()) drawLine(dc, line, windowText);
+  // The labels have no colour of their own: their text cells take the window's background, so
+  // that a line of the diagram passing under a caption ("S(5)", "B") does not strike it through.
+  SetBkMode(dc, OPAQUE);
+  SetBkColor(dc, colour(layout::kWindowBack));
   SetTextColor(dc, windowText);
   const HGDIOBJ before = SelectObject(dc, fonts_.font(layout::Font::W));
-  for (const auto& label : layout::labels()) {
-    SelectObject(dc, fonts_.font(label.font));
-    RECT rect = pixels(label.rect, dpi_);
-    // A label that is one line stays one line, however wide the face's glyphs come out.
-    const UINT wrap = label.wrap == layout::Wrap::Words ? DT_WORDBREAK : DT_SINGLELINE;
-    DrawTextW(dc, wideText(label.caption).c_str(), -1, &rect,
-              DT_LEFT | DT_TOP | DT_NOPREFIX | DT_NOCLIP | wrap);
-  }
+  for (const auto& label : layout::labels()) drawLabel(dc, label);
   SelectObject(dc, before);
-  for (const auto& line : layout::lines()) {
-    LOGBRUSH brush{BS_SOLID, line.colour ? colour(*line.colour) : windowText, 0};
-    HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_SQUARE | PS_JOIN_MITER,
-                            static_cast<DWORD>(scaled(line.widthPixels, dpi_)), &brush, 0,
-                            nullptr);
-    const HGDIOBJ old = SelectObject(dc, pen);
-    MoveToEx(dc, pixels(line.from.x, dpi_), pixels(line.from.y, dpi_), nullptr);
-    LineTo(dc, pixels(line.to.x, dpi_), pixels(line.to.y, dpi_));
-    SelectObject(dc, old);
-    DeleteObject(pen);
+}
+
+// A line of its width, centred on its end points, in its colour or the window-text colour.
+void MainWindow::drawLine(HDC dc, const layout::Line& line, COLORREF windowText) const {
+  LOGBRUSH brush{BS_SOLID, line.colour ? colour(*line.colour) : windowText, 0};
+  HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_SQUARE | PS_JOIN_MITER,
+                          static_cast<DWORD>(scaled(line.widthPixels, dpi_)), &brush, 0, nullptr);
+  const HGDIOBJ before = SelectObject(dc, pen);
+  MoveToEx(dc, pixels(line.from.x, dpi_), pixels(line.from.y, dpi_), nullptr);
+  LineTo(dc, pixels(line.to.x, dpi_), pixels(line.to.y, dpi_));
+  SelectObject(dc, before);
+  DeleteObject(pen);
+}
+
+// A caption from the top left corner of its label, on the window's background. A label
+// that is one line stays one line, however wide the face's glyphs come out; the others wrap by
+// words, at blanks only.
+void MainWindow::drawLabel(HDC dc, const layout::Label& label) const {
+  SelectObject(dc, fonts_.font(label.font));
+  const RECT rect = pixels(label.rect, dpi_);
+  const std::wstring caption = wideText(label.caption);
+  if (label.wrap == layout::Wrap::None) {
+    TextOutW(dc, rect.left, rect.top, caption.c_str(), static_cast<int>(caption.size()));
+    return;
+  }
+  const std::u16string units(caption.begin(), caption.end());
+  const auto measure = [dc](std::u16string_view line) {
+    const std::wstring text(line.begin(), line.end());
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return static_cast<double>(size.cx);
+  };
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  int top = rect.top;
+  std::size_t start = 0;
+  for (const std::size_t length : layout::wordLines(units, rect.right - rect.left, measure)) {
+    TextOutW(dc, rect.left, top, caption.c_str() + start, static_cast<int>(length));
+    start += length;
+    top += metrics.tmHeight;
   }
 }
 

@@ -58,6 +58,8 @@ class MainWindow : public ResultWindow {
   void scroll(int bar, WPARAM request);
   void scrollIntoView(HWND control);
   void paintLayout(HDC dc) const;
+  void drawLine(HDC dc, const layout::Line& line, COLORREF windowText) const;
+  void drawLabel(HDC dc, const layout::Label& label) const;
   void drawButton(const DRAWITEMSTRUCT& item) const;
   void onControl(int id, int notification, HWND control);
   void run(layout::Command command);
@@ -70,6 +72,7 @@ class MainWindow : public ResultWindow {
   UINT dpi_ = 96;
   SIZE layoutSize_{};
   POINT scrolled_{};
+  bool settlingBars_ = false;
   WindowFonts fonts_;
   HBRUSH background_ = nullptr;
   std::optional<InputPrompt> prompt_;

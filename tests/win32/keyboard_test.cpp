@@ -18,8 +18,10 @@ bool checked = false;
 
 std::vector<HWND> controlsByTabIndex(const win32::MainWindow& window) {
   std::vector<std::pair<int, HWND>> stops;
-  for (const auto& row : layout::textBoxes()) stops.emplace_back(row.tabIndex, window.textBox(row.box));
-  for (const auto& row : layout::buttons()) stops.emplace_back(row.tabIndex, window.button(row.command));
+  for (const auto& row : layout::textBoxes())
+    stops.emplace_back(row.tabIndex, window.textBox(row.box));
+  for (const auto& row : layout::buttons())
+    stops.emplace_back(row.tabIndex, window.button(row.command));
   std::sort(stops.begin(), stops.end());
   std::vector<HWND> order;
   for (const auto& stop : stops) order.push_back(stop.second);
@@ -64,8 +66,7 @@ int main() {
   win32::MainWindow window;
   window.show();
   tabOrder = controlsByTabIndex(window);
-  PromptPilot pilot(window, readAnswers(KORVELIN_TEST_DATA "/gui_n6.answers"),
-                    Answering::TypeKeys);
+  PromptPilot pilot(window, readAnswers(KORVELIN_TEST_DATA "/gui_n6.answers"), Answering::TypeKeys);
   pilot.whenIdle(drive);
   win32::runMessageLoop(window);
   if (!checked) pilot.fault("the run started by Enter did not come to its end");

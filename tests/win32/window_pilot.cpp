@@ -148,7 +148,8 @@ void compareWithTranscript(PromptPilot& pilot, const Transcript& transcript) {
   for (std::size_t i = 0; i < std::max(seen.size(), transcript.asks.size()); ++i) {
     const std::string have = i < seen.size() ? seen[i] : "(none)";
     const std::string want = i < transcript.asks.size() ? transcript.asks[i] : "(none)";
-    if (have != want) pilot.fault("prompt " + std::to_string(i + 1) + " \"" + have + "\", not \"" + want + "\"");
+    if (have != want)
+      pilot.fault("prompt " + std::to_string(i + 1) + " \"" + have + "\", not \"" + want + "\"");
   }
   const auto& expected = transcript.finalTexts;
   for (int i = 1; i <= 29; ++i) {
@@ -156,7 +157,8 @@ void compareWithTranscript(PromptPilot& pilot, const Transcript& transcript) {
     const auto found = expected.find(box);
     const std::string want = found == expected.end() ? std::string() : found->second;
     const std::string have = windowText(pilot.window().textBox(box));
-    if (have != want) pilot.fault(textBoxName(box) + " holds \"" + have + "\", not \"" + want + "\"");
+    if (have != want)
+      pilot.fault(textBoxName(box) + " holds \"" + have + "\", not \"" + want + "\"");
   }
 }
 

@@ -28,8 +28,7 @@ int main() {
   startWatchdog(300);
   win32::MainWindow window;
   window.show();
-  PromptPilot pilot(window, readAnswers(KORVELIN_TEST_DATA "/gui_n6.answers"),
-                    Answering::SetField);
+  PromptPilot pilot(window, readAnswers(KORVELIN_TEST_DATA "/gui_n6.answers"), Answering::SetField);
   pilot.whenIdle(drive);
   win32::runMessageLoop(window);
   if (!checked) pilot.fault("the run did not come to its end");
