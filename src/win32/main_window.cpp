@@ -1,5 +1,7 @@
 #include "win32/main_window.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <string>
@@ -130,6 +132,7 @@ MainWindow::MainWindow() {
   SetWindowLongPtrW(layout_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(layout_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindow::layoutProc));
   createControls();
+  addToolTips();
   dpi_ = windowDpi(frame_);
   layOut(dpi_);
   fitFrame(nullptr);
@@ -171,6 +174,57 @@ void MainWindow::createControls() {
           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     }
   }
+}
+
+// One tooltip for every text box, shown only while the box cuts its text.
+void MainWindow::addToolTips() {
+  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&classes);
+  toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                              WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, frame_, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+  for (HWND box : textBoxes_) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = layout_;
+    tool.uId = reinterpret_cast<UINT_PTR>(box);
+    tool.lpszText = const_cast<wchar_t*>(L"");
+    SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
+// The box cuts a text wider than the room its edit control gives it.
+void MainWindow::updateToolTip(HWND box, const std::wstring& text) {
+  RECT room{};
+  SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+  HDC dc = GetDC(box);
+  const HGDIOBJ before =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, before);
+  ReleaseDC(box, dc);
+  std::wstring tip = size.cx > room.right - room.left ? text : std::wstring();
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = layout_;
+  tool.uId = reinterpret_cast<UINT_PTR>(box);
+  tool.lpszText = tip.data();
+  SendMessageW(toolTips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+std::string MainWindow::toolTip(TextBox box) const {
+  std::wstring tip(1024, L'\0');
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = layout_;
+  tool.uId = reinterpret_cast<UINT_PTR>(textBox(box));
+  tool.lpszText = tip.data();
+  SendMessageW(toolTips_, TTM_GETTEXTW, tip.size(), reinterpret_cast<LPARAM>(&tool));
+  tip.resize(tip.find(L'\0'));
+  return utf8Text(tip);
 }
 
 // Places every control and makes the fonts for this DPI.
@@ -316,7 +370,9 @@ HWND MainWindow::button(layout::Command command) const {
 }
 
 void MainWindow::setText(TextBox box, const std::string& text) {
-  SetWindowTextW(textBox(box), wideText(text).c_str());
+  const std::wstring wide = wideText(text);
+  SetWindowTextW(textBox(box), wide.c_str());
+  updateToolTip(textBox(box), wide);
 }
 
 void MainWindow::showMessage(MessageKind kind, const std::string& text) {

@@ -38,6 +38,8 @@ class MainWindow : public ResultWindow {
   HWND layoutWindow() const { return layout_; }
   HWND textBox(TextBox box) const;
   HWND button(layout::Command command) const;
+  // The tooltip of a text box: its whole text when the box cuts it, else empty.
+  std::string toolTip(TextBox box) const;
   const Commands& commands() const { return *commands_; }
 
   // Keys the window handles itself before the dialog manager sees them: Enter on a focused
@@ -51,6 +53,8 @@ class MainWindow : public ResultWindow {
   LRESULT onLayout(UINT message, WPARAM wParam, LPARAM lParam);
 
   void createControls();
+  void addToolTips();
+  void updateToolTip(HWND box, const std::wstring& text);
   void layOut(UINT dpi);
   void fitFrame(const RECT* suggested);
   void updateScrollBars();
@@ -69,6 +73,7 @@ class MainWindow : public ResultWindow {
   std::array<HWND, 29> textBoxes_{};
   std::array<HWND, 3> buttons_{};
   HWND savedFocus_ = nullptr;
+  HWND toolTips_ = nullptr;
   UINT dpi_ = 96;
   SIZE layoutSize_{};
   POINT scrolled_{};

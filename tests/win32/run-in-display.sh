@@ -19,7 +19,7 @@ if [[ -z "${DISPLAY:-}" ]]; then
     sleep 0.1
   done
   export DISPLAY=":$number"
-  "$emulator" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
   status=0
   "$emulator" "$@" || status=$?
   wineserver -w  # Wine lets go of the display before it closes
