@@ -14,6 +14,7 @@ namespace {
 // window is gone. The watchdog catches a loop that never returns.
 void endsWith(PromptPilot& pilot, win32::MainWindow& window, const std::string& what,
               void (*post)(const win32::MainWindow&)) {
+  activate(window.frame());
   post(window);
   win32::runMessageLoop(window);
   if (window.frame() || IsWindow(window.layoutWindow())) pilot.fault(what + " left the window");

@@ -1,6 +1,7 @@
 #include "window_pilot.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -12,6 +13,7 @@ namespace korvelin::testing {
 namespace {
 
 PromptPilot* active = nullptr;
+std::atomic<std::size_t> promptsServed{0};  // read by the watchdog
 
 constexpr wchar_t kAnswered[] = L"KorvelinPilotAnswered";
 
@@ -43,6 +45,11 @@ bool overlaps(const RECT& a, const RECT& b) {
 }
 
 }  // namespace
+
+void activate(HWND frame) {
+  SetForegroundWindow(frame);
+  SetActiveWindow(frame);
+}
 
 std::string windowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -92,7 +99,14 @@ void CALLBACK PromptPilot::tick(HWND, UINT, UINT_PTR, DWORD) {
   if (!active) return;
   const std::vector<HWND> dialogs = openDialogs();
   for (HWND dialog : dialogs) active->serve(dialog);
-  if (dialogs.empty() && active->idle_) active->idle_(*active);
+  if (!dialogs.empty() || !active->idle_) return;
+  if (GetActiveWindow() != active->window_.frame()) {
+    std::printf("pilot: activating the window (active %p)\n",
+                static_cast<void*>(GetActiveWindow()));
+    activate(active->window_.frame());
+    return;  // the next tick finds it active
+  }
+  active->idle_(*active);
 }
 
 void PromptPilot::serve(HWND dialog) {
@@ -105,6 +119,7 @@ void PromptPilot::serve(HWND dialog) {
   }
   const std::string text = windowText(GetDlgItem(dialog, win32::kPromptTextId));
   promptsSeen_.push_back(text);
+  ++promptsServed;
   if (windowText(dialog) != "Korvelin") fault("prompt title: " + windowText(dialog));
   if (!windowText(field).empty()) fault("prompt field not empty: " + text);
   checkPlace(dialog);
@@ -164,11 +179,19 @@ void compareWithTranscript(PromptPilot& pilot, const Transcript& transcript) {
 
 void startWatchdog(DWORD seconds) {
   static DWORD limit = seconds * 1000;
+  static DWORD uiThread = GetCurrentThreadId();
   CreateThread(
       nullptr, 0,
       [](void*) -> DWORD {
         Sleep(limit);
-        std::printf("watchdog: the test did not end within %lu s\n", limit / 1000);
+        GUITHREADINFO ui{};
+        ui.cbSize = sizeof ui;
+        GetGUIThreadInfo(uiThread, &ui);
+        std::printf(
+            "watchdog: the test did not end within %lu s, after %zu prompts "
+            "(active window %p, focus %p, foreground %p)\n",
+            limit / 1000, promptsServed.load(), static_cast<void*>(ui.hwndActive),
+            static_cast<void*>(ui.hwndFocus), static_cast<void*>(GetForegroundWindow()));
         std::fflush(stdout);
         ExitProcess(3);
       },

@@ -35,7 +35,8 @@ class PromptPilot {
   PromptPilot(const win32::MainWindow& window, std::vector<std::string> answers, Answering how);
   ~PromptPilot();
 
-  // Called on every tick, after the prompts are served, while no prompt is open.
+  // Called on every tick, after the prompts are served, while no prompt is open and the window
+  // is the active one.
   void whenIdle(void (*idle)(PromptPilot&)) { idle_ = idle; }
 
   bool answeredAll() const { return next_ == answers_.size(); }
@@ -58,6 +59,11 @@ class PromptPilot {
   void (*idle_)(PromptPilot&) = nullptr;
   UINT_PTR timer_ = 0;
 };
+
+// Makes the window the active one, as a user's click would before the click itself reaches a
+// control. Without a window manager nothing else does it; and a button clicked in an inactive
+// window loses its press when the activation moves the focus.
+void activate(HWND frame);
 
 // The text of a window (UTF-8).
 std::string windowText(HWND window);
