@@ -62,7 +62,7 @@ void drive(PromptPilot& pilot) {
 }  // namespace
 
 int main() {
-  startWatchdog(300);
+  startWatchdog(180);
   win32::MainWindow window;
   window.show();
   tabOrder = controlsByTabIndex(window);

@@ -38,7 +38,7 @@ void drive(PromptPilot& pilot) {
 }  // namespace
 
 int main() {
-  startWatchdog(300);
+  startWatchdog(180);
   win32::MainWindow window;
   window.show();
   PromptPilot pilot(window, readAnswers(KORVELIN_TEST_DATA "/gui_n6.answers"), Answering::SetField);
