@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace korvelin::layout {
 namespace {
 
@@ -31,6 +34,31 @@ TEST(PromptPlaceTest, CentredInTheAreaOrAtItsCorner) {
   EXPECT_EQ(promptPosition(3000, 1320).y, kPromptArea.top + 1500);
   EXPECT_EQ(promptPosition(20000, 9000).x, kPromptArea.left);
   EXPECT_EQ(promptPosition(20000, 9000).y, kPromptArea.top);
+}
+
+// Every code unit one unit wide: the lines a caption takes in a width of that many characters.
+std::vector<std::u16string> wrapped(std::u16string_view caption, double width) {
+  std::vector<std::u16string> lines;
+  std::size_t start = 0;
+  for (const std::size_t length : wordLines(caption, width, [](std::u16string_view line) {
+         return static_cast<double>(line.size());
+       })) {
+    lines.emplace_back(caption.substr(start, length));
+    start += length;
+  }
+  return lines;
+}
+
+TEST(WordLinesTest, BreaksAtBlanksOnlyAndKeepsTheBlanksOnTheLine) {
+  using Lines = std::vector<std::u16string>;
+  // The two-line captions: each term on a line of its own, the leading blanks kept.
+  EXPECT_EQ(wrapped(u"    纵座标       单位权中误差", 8),
+            (Lines{u"    纵座标       ", u"单位权中误差"}));
+  // Trailing blanks are not measured: "ab cd" fits in 5 with its blanks after it.
+  EXPECT_EQ(wrapped(u"ab cd   ef", 5), (Lines{u"ab cd   ", u"ef"}));
+  // A word wider than the line stands alone; ideographs are never split.
+  EXPECT_EQ(wrapped(u"单位权中误差 x", 3), (Lines{u"单位权中误差 ", u"x"}));
+  EXPECT_EQ(wrapped(u"", 3), Lines{});
 }
 
 }  // namespace

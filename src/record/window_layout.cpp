@@ -196,4 +196,36 @@ std::span<const Line> lines() {
   return kLines;
 }
 
+namespace {
+
+// Where the line that holds caption[from] may end next: past the following word and its blanks.
+std::size_t nextBreak(std::u16string_view caption, std::size_t from) {
+  std::size_t at = from;
+  while (at < caption.size() && caption[at] == u' ') ++at;
+  while (at < caption.size() && caption[at] != u' ') ++at;
+  while (at < caption.size() && caption[at] == u' ') ++at;
+  return at;
+}
+
+}  // namespace
+
+std::vector<std::size_t> wordLines(std::u16string_view caption, double width,
+                                   const std::function<double(std::u16string_view)>& measure) {
+  const auto inked = [&](std::size_t start, std::size_t end) {
+    while (end > start && caption[end - 1] == u' ') --end;
+    return measure(caption.substr(start, end - start));
+  };
+  std::vector<std::size_t> lengths;
+  for (std::size_t start = 0; start < caption.size();) {
+    std::size_t end = nextBreak(caption, start);
+    for (std::size_t next = end; next < caption.size(); end = next) {
+      next = nextBreak(caption, end);
+      if (inked(start, next) > width) break;
+    }
+    lengths.push_back(end - start);
+    start = end;
+  }
+  return lengths;
+}
+
 }  // namespace korvelin::layout

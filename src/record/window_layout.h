@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "record/result_window.h"
 
@@ -63,6 +66,13 @@ struct TextBoxSpec {
 };
 
 enum class Wrap { None, Words };
+
+// The lines of a caption that wraps by words, as their lengths in code units: each line as many
+// words as fit in the width, at least one, and the blanks after its last word. A line is measured
+// without its trailing blanks. Words break at blanks only: the runs of blanks in the two-line
+// captions put each term on a line of its own, and no line breaks between two ideographs.
+std::vector<std::size_t> wordLines(std::u16string_view caption, double width,
+                                   const std::function<double(std::u16string_view)>& measure);
 
 // Left-aligned, borderless, transparent over the window's background.
 struct Label {
