@@ -1,7 +1,8 @@
-# Replays SCRIPT through REPLAY (with the actions in ACTIONS, if any) and compares the events
-# with TRANSCRIPT line by line, and the exit status with SCRIPT.status (0 when there is none).
+# Replays SCRIPT through REPLAY (with the actions in ACTIONS, if any; started by EMULATOR, if
+# any, such as wine for the Windows build) and compares the events with TRANSCRIPT byte for
+# byte, and the exit status with SCRIPT.status (0 when there is none).
 separate_arguments(action_list UNIX_COMMAND "${ACTIONS}")
-execute_process(COMMAND ${REPLAY} ${action_list}
+execute_process(COMMAND ${EMULATOR} ${REPLAY} ${action_list}
   INPUT_FILE ${SCRIPT}
   OUTPUT_VARIABLE events
   RESULT_VARIABLE status)
