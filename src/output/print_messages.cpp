@@ -26,4 +26,8 @@ std::string serverUnreachable(std::string_view server, std::string_view reason) 
   return text + "。";
 }
 
+std::string pageFoot(int page, int pages) {
+  return "第 " + std::to_string(page) + " 页 共 " + std::to_string(pages) + " 页";
+}
+
 }  // namespace korvelin::print_messages

@@ -21,4 +21,7 @@ std::string noDefaultPrinter();
 // "无法连接打印服务器 server：reason。"
 std::string serverUnreachable(std::string_view server, std::string_view reason);
 
+// The foot of page k of a report that runs over N pages: "第 k 页 共 N 页".
+std::string pageFoot(int page, int pages);
+
 }  // namespace korvelin::print_messages
