@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 namespace korvelin {
@@ -13,6 +14,10 @@ struct BreakCase {
   double top, bottom;
   std::vector<PagedLine> expected;
 };
+
+void PrintTo(const BreakCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class BreakPagesTest : public ::testing::TestWithParam<BreakCase> {};
 
