@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cwchar>
 #include <map>
 #include <utility>
 
@@ -59,8 +60,8 @@ class PrintJob {
   PrintJob& operator=(const PrintJob&) = delete;
   ~PrintJob() {
     if (started_) AbortDoc(dc_);
+    DeleteDC(dc_);  // first, for a font selected into it cannot be deleted
     for (const auto& [key, font] : fonts_) DeleteObject(font);
-    DeleteDC(dc_);
   }
 
   int caps(int index) const { return GetDeviceCaps(dc_, index); }
