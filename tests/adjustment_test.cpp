@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "adjust/conditions.h"
 #include "adjust/known_points.h"
@@ -37,7 +38,8 @@ double trueCentralAngle(const testing::TrueNetwork& network, int i) {
   const auto direction = [&](testing::Point p) {
     return std::atan2(p.y - network.centre.y, p.x - network.centre.x);
   };
-  double angle = (direction(network.Q[i % network.n()]) - direction(network.Q[i - 1])) * 180 / M_PI;
+  double angle = (direction(network.Q[i % network.n()]) - direction(network.Q[i - 1])) * 180 /
+                 std::numbers::pi;
   return angle < 0 ? angle + 360 : angle;
 }
 
@@ -58,7 +60,7 @@ TEST_P(ExactNetworkTest, ReproducesTheTrueCoordinates) {
     const double theta = trueCentralAngle(network, i);
     excess += theta < 90 ? theta : theta - 180;
   }
-  EXPECT_NEAR(run.job.w[1], 3600 * excess * (M_PI / kPi - 1), 2e-7);
+  EXPECT_NEAR(run.job.w[1], 3600 * excess * (std::numbers::pi / kPi - 1), 2e-7);
   if (n >= 5) {
     EXPECT_NEAR(run.job.w[1], 3.7e-5, 0.05e-5);  // every central angle is acute
   }
@@ -77,7 +79,7 @@ TEST(ExactNetworkTest, CentralAnglesExceed360ByTheTenDecimalPi) {
   RunTables tables = startRun();
   enterNetwork(makeNetwork(6, 1), job, tables);
   knownPointsAndAngles(job, tables);
-  EXPECT_NEAR(tables.centralAngleSum, 360 * (M_PI / kPi), 1e-11);
+  EXPECT_NEAR(tables.centralAngleSum, 360 * (std::numbers::pi / kPi), 1e-11);
   for (int i = 1; i <= 6; ++i) {
     EXPECT_NEAR(tables.angleAtStart[i] + tables.angleAtCentre[i] + tables.angleAtEnd[i], 180,
                 1e-12);
@@ -198,7 +200,8 @@ TEST(MisclosureTest, BringsTheAzimuthDifferenceIntoAHalfTurn) {
 // The whole network turned about B by delta degrees of azimuth.
 testing::TrueNetwork turnedAboutB(testing::TrueNetwork network, double delta) {
   const auto B = network.Q[0];
-  const double c = std::cos(delta * M_PI / 180), s = std::sin(delta * M_PI / 180);
+  const double c = std::cos(delta * std::numbers::pi / 180),
+               s = std::sin(delta * std::numbers::pi / 180);
   const auto turn = [&](testing::Point& p) {
     const double dx = p.x - B.x, dy = p.y - B.y;
     p = {B.x + dx * c - dy * s, B.y + dx * s + dy * c};
@@ -215,7 +218,7 @@ TEST(MisclosureTest, NetworkWithBToCDueNorth) {
   for (unsigned seed = 1; seed <= 8; ++seed) {
     auto network = makeNetwork(6, 40 + seed);
     const auto B = network.Q[0], C = network.Q[5];
-    const double azimuthBC = std::atan2(C.y - B.y, C.x - B.x) * 180 / M_PI;
+    const double azimuthBC = std::atan2(C.y - B.y, C.x - B.x) * 180 / std::numbers::pi;
     network = turnedAboutB(network, 360 - 1e-7 - azimuthBC);
     const auto run = adjust(network, 0.002, seed);
     crossed += (run.tables.carriedAzimuthBC < 180) != (run.tables.azimuthBC < 180);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 #include <random>
 #include <stdexcept>
 
@@ -21,14 +22,14 @@ TrueNetwork makeNetwork(int n, unsigned seed, double firstAzimuthDegrees) {
   std::mt19937 random(seed);
   // Radii vary less than a peripheral side is long, so that thin triangles of a large n stay
   // triangles.
-  const double spread = std::min(450.0, 1000 * M_PI / n);
+  const double spread = std::min(450.0, 1000 * std::numbers::pi / n);
   std::uniform_real_distribution<double> jitter(-0.25, 0.25), radius(1050 - spread, 1050 + spread),
       start(0, 360);
   TrueNetwork network{{5000, 3000}, {}};
   const double first = firstAzimuthDegrees >= 0 ? firstAzimuthDegrees : start(random);
   const double step = 360.0 / n;
   for (int j = 0; j < n; ++j) {
-    const double azimuth = (first + step * (j + jitter(random))) * M_PI / 180;
+    const double azimuth = (first + step * (j + jitter(random))) * std::numbers::pi / 180;
     const double r = radius(random);
     network.Q.push_back(
         {network.centre.x + r * std::cos(azimuth), network.centre.y + r * std::sin(azimuth)});

@@ -2,6 +2,8 @@
 // given, `calc print` by default, answering every prompt from a line of standard input and
 // writing every prompt, answer, text-box write, message, run outcome and report line to
 // standard output. Exits 3 with "end-of-answers" when a prompt opens after the last answer.
+// Both streams are binary on every platform: lines end in LF, so a transcript is the same bytes
+// on Linux and on Windows.
 #include <cstdio>
 #include <iostream>
 #include <string_view>
@@ -10,7 +12,21 @@
 #include "app/commands.h"
 #include "replay_session.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
+
+// Windows opens the standard streams in text mode, which writes CR LF for LF and reads a CR LF
+// as LF; binary mode keeps the bytes as they are.
+void binaryStandardStreams() {
+#ifdef _WIN32
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
+}
 
 const char* outcomeName(korvelin::RunOutcome outcome) {
   switch (outcome) {
@@ -27,6 +43,7 @@ const char* outcomeName(korvelin::RunOutcome outcome) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  binaryStandardStreams();
   std::ios::sync_with_stdio(false);
   std::vector<std::string_view> actions(argv + 1, argv + argc);
   if (actions.empty()) actions = {"calc", "print"};

@@ -32,6 +32,8 @@ std::optional<std::string> ScriptPrompt::ask(const std::string& text) {
   events_ << "ask\t" << escaped(text) << '\n';
   std::string line;
   if (!std::getline(answers_, line)) throw AnswersExhausted{};
+  // A script saved with CRLF line ends answers the same as with LF.
+  if (!line.empty() && line.back() == '\r') line.pop_back();
   if (line == "\x1b") {
     events_ << "cancel\n";
     return std::nullopt;

@@ -18,7 +18,8 @@ std::string escaped(const std::string& text);
 // The answers run out while a prompt is open.
 struct AnswersExhausted {};
 
-// Answers one line per prompt from the script; a line holding only ESC presses Cancel.
+// Answers one line per prompt from the script (a CR before its LF dropped); a line holding only
+// ESC presses Cancel.
 class ScriptPrompt : public Prompt {
  public:
   ScriptPrompt(std::istream& answers, std::ostream& events) : answers_(answers), events_(events) {}

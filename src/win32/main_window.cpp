@@ -11,6 +11,7 @@
 #include "output/print_messages.h"
 #include "record/run_errors.h"
 #include "win32/dpi.h"
+#include "win32/gdi_report_printer.h"
 #include "win32/wide_text.h"
 
 namespace korvelin::win32 {
@@ -76,24 +77,9 @@ SIZE layoutExtent(UINT dpi) {
   return {width, height};
 }
 
-// The report printer is the GDI one of the Windows build.
-// INTEGRATION: replace this stand-in by std::make_unique<GdiReportPrinter>(owner) from
-// "win32/gdi_report_printer.h"; until then every report ends with "no default printer".
-class UnconnectedPrinter : public ReportPrinter {
- public:
-  void setPrintPosition(float, float) override { fail(); }
-  void setFontName(const std::string&) override { fail(); }
-  void setFontSize(float) override { fail(); }
-  void printLine(const ReportLine&) override { fail(); }
-  void printEmptyLine() override { fail(); }
-  void endDocument() override { fail(); }
-
- private:
-  [[noreturn]] static void fail() { throw PrinterFailure(print_messages::noDefaultPrinter()); }
-};
-
+// The report goes to the default printer through GDI, without a dialog.
 std::unique_ptr<ReportPrinter> reportPrinter(HWND /*owner*/) {
-  return std::make_unique<UnconnectedPrinter>();
+  return std::make_unique<GdiReportPrinter>();
 }
 
 void registerClasses() {
