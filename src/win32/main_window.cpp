@@ -8,7 +8,6 @@
 #include <tuple>
 #include <vector>
 
-#include "output/print_messages.h"
 #include "record/run_errors.h"
 #include "win32/dpi.h"
 #include "win32/gdi_report_printer.h"
