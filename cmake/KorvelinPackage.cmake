@@ -25,13 +25,16 @@ execute_process(COMMAND date -u -R -d "${KORVELIN_RELEASE_DATE} 12:00"
                 OUTPUT_VARIABLE KORVELIN_CHANGELOG_DATE OUTPUT_STRIP_TRAILING_WHITESPACE
                 COMMAND_ERROR_IS_FATAL ANY)
 configure_file(${PROJECT_SOURCE_DIR}/data/package/changelog.in ${package_data}/changelog @ONLY)
+foreach(page korvelin.1 korvelin-replay.1)
+  configure_file(${PROJECT_SOURCE_DIR}/data/${page}.in ${package_data}/${page} @ONLY)
+endforeach()
 
-# Manual pages and the changelog are installed compressed, with no name or time stamp in the
-# gzip header, so that the package is the same from one build to the next.
+# The manual pages and the changelog, with the version and the release date, are installed
+# compressed, with no name or time stamp in the gzip header, so that the package is the same
+# from one build to the next.
 set(compressed)
-foreach(source data/korvelin.1 data/korvelin-replay.1 ${package_data}/changelog)
-  get_filename_component(name ${source} NAME)
-  get_filename_component(source ${source} ABSOLUTE BASE_DIR ${PROJECT_SOURCE_DIR})
+foreach(name korvelin.1 korvelin-replay.1 changelog)
+  set(source ${package_data}/${name})
   add_custom_command(
     OUTPUT ${package_data}/${name}.gz
     COMMAND ${CMAKE_COMMAND} -E copy ${source} ${package_data}/gz/${name}
