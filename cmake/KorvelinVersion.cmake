@@ -12,8 +12,8 @@
 set(KORVELIN_RELEASE_DATE "2026-12-11")
 
 foreach(part MAJOR MINOR PATCH TWEAK)
-  set(KORVELIN_VERSION_${part} ${PROJECT_VERSION_${part}})
-  if(KORVELIN_VERSION_${part} STREQUAL "")
+  set(KORVELIN_VERSION_${part} "${PROJECT_VERSION_${part}}")
+  if("${KORVELIN_VERSION_${part}}" STREQUAL "")
     set(KORVELIN_VERSION_${part} 0)
   endif()
 endforeach()
