@@ -1,5 +1,9 @@
 # What the Debian package holds beyond the programs, the desktop entry and the icon, and how
-# CPack makes it (scripts/package runs it): korvelin_<version>_amd64.deb.
+# CPack makes it (scripts/package runs it): korvelin_<version>_amd64.deb. The Windows programs
+# ship as a zip instead (scripts/package too), so a Windows build has nothing here.
+if(WIN32)
+  return()
+endif()
 
 set(KORVELIN_MAINTAINER "Korvelin maintainers <maintainers@users.noreply.c-seed-d25f92aa.example>")
 set(KORVELIN_APPSTREAM_ID "org.korvelin.Korvelin")
