@@ -58,12 +58,14 @@ int main(int argc, char** argv) {
   bool promptSaved = false;
   QTimer typist;
   QObject::connect(&typist, &QTimer::timeout, [&] {
-    auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-    if (!dialog || !dialog->isVisible()) return;
-    auto* field = dialog->findChild<QLineEdit*>();
+    auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!modal || !modal->isVisible()) return;
+    // A message, or a prompt after the script's last answer: the run did not go as scripted.
+    auto* dialog = qobject_cast<QInputDialog*>(modal);
+    auto* field = dialog ? dialog->findChild<QLineEdit*>() : nullptr;
     if (answered == steps.size() || !field) {
       fault = true;
-      dialog->reject();
+      modal->reject();
       return;
     }
     const auto& step = steps[answered++];
@@ -82,11 +84,11 @@ int main(int argc, char** argv) {
 
   QTimer::singleShot(0, &window, [&] {
     window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    typist.stop();
     const bool windowSaved =
         window.grab().save(folder.filePath(QStringLiteral("window.png"))) &&
         window.grab(kDiagram).save(folder.filePath(QStringLiteral("diagram.png")));
     window.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    typist.stop();
     const bool complete = !fault && answered == steps.size();
     if (!complete) std::fprintf(stderr, "the run did not follow %s\n", qPrintable(arguments[1]));
     QApplication::exit(complete && promptSaved && windowSaved ? 0 : 1);
