@@ -4,39 +4,23 @@
 #include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
+#include <string_view>
+
+#include "record/window_layout.h"
 
 namespace korvelin {
 namespace {
 
-// Where the line that holds text[from] may end next: past the following word and its blanks.
-qsizetype nextBreak(const QString& text, qsizetype from) {
-  qsizetype at = from;
-  while (at < text.size() && text[at].isSpace()) ++at;
-  while (at < text.size() && !text[at].isSpace()) ++at;
-  while (at < text.size() && text[at].isSpace()) ++at;
-  return at;
-}
-
-// The width of text[start, end) without its trailing blanks.
-double inkedWidth(const QString& text, qsizetype start, qsizetype end,
-                  const QFontMetricsF& metrics) {
-  while (end > start && text[end - 1].isSpace()) --end;
-  return metrics.horizontalAdvance(text.mid(start, end - start));
-}
-
-// The lengths of the caption's lines, each as many words as fit, at least one. Words wrap at
-// blanks only: the runs of blanks in the two-line captions are there to put each term on a line
-// of its own, and Qt's own wrapping would also break between two ideographs.
+// The lengths of the caption's lines by the layout's wrapping rule, measured in this font.
 QList<int> lineLengths(const QString& text, const QFontMetricsF& metrics, double width) {
+  const std::u16string_view caption(reinterpret_cast<const char16_t*>(text.utf16()),
+                                    static_cast<std::size_t>(text.size()));
   QList<int> lengths;
-  for (qsizetype start = 0; start < text.size();) {
-    qsizetype end = nextBreak(text, start);
-    for (qsizetype next = end; next < text.size(); end = next) {
-      next = nextBreak(text, end);
-      if (inkedWidth(text, start, next, metrics) > width) break;
-    }
-    lengths.append(static_cast<int>(end - start));
-    start = end;
+  for (const std::size_t length : layout::wordLines(caption, width, [&](std::u16string_view part) {
+         return metrics.horizontalAdvance(
+             QString::fromUtf16(part.data(), static_cast<qsizetype>(part.size())));
+       })) {
+    lengths.append(static_cast<int>(length));
   }
   return lengths;
 }

@@ -10,8 +10,8 @@
 #include <utility>
 
 #include "output/print_messages.h"
+#include "output/report_pages.h"
 #include "record/run_errors.h"
-#include "win32/page_breaks.h"
 #include "win32/wide_text.h"
 
 namespace korvelin {
@@ -162,8 +162,8 @@ void printPages(PrintJob& job, const std::vector<GdiReportPrinter::HeldLine>& li
   const double printableHeight = job.caps(VERTRES);
   const double bottom =
       std::min(printableHeight, job.caps(PHYSICALHEIGHT) - offsetY - (offsetY + top));
-  const auto placed = breakPages(spacings, top, bottom);
-  const int pages = placed.back().page;
+  const auto placed = report_pages::placeLines(spacings, top, bottom);
+  const int pages = report_pages::pageCount(placed);
 
   // The page foot: centred on the paper, half a line below the last line's limit.
   const double footSpacing = job.lineSpacing(kFootPoints);
@@ -174,7 +174,7 @@ void printPages(PrintJob& job, const std::vector<GdiReportPrinter::HeldLine>& li
   std::size_t next = 0;
   for (int page = 1; page <= pages; ++page) {
     job.startPage(page);
-    for (; next < lines.size() && placed[next].page == page; ++next) {
+    for (; next < lines.size() && placed[next].page + 1 == page; ++next) {
       drawLine(job, lines[next], placed[next].top);
     }
     if (pages > 1) {
