@@ -451,10 +451,10 @@ int main(int argc, char** argv) {
     std::ifstream file(input, std::ios::binary);
     const std::vector<char> data{std::istreambuf_iterator<char>(file), {}};
     if (!file.eof() && !file) {
-      std::fprintf(stderr, "cannot read %s\n", input.c_str());
+      std::fprintf(stderr, "cannot read %s\n", input.string().c_str());
       return 2;
     }
-    std::fprintf(stderr, "%s\n", input.c_str());
+    std::fprintf(stderr, "%s\n", input.string().c_str());
     LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(data.data()), data.size());
   }
   return inputs.empty() ? 2 : 0;

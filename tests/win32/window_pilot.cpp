@@ -55,7 +55,7 @@ std::string windowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(
       static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return win32::utf8Text(text);
+  return utf8Text(text);
 }
 
 std::vector<std::string> readAnswers(const std::string& path) {
@@ -128,7 +128,7 @@ void PromptPilot::serve(HWND dialog) {
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     return;
   }
-  const std::wstring answer = win32::wideText(answers_[next_++]);
+  const std::wstring answer = wideText(answers_[next_++]);
   if (how_ == Answering::SetField) {
     SetWindowTextW(field, answer.c_str());
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
