@@ -128,18 +128,26 @@ INSTANTIATE_TEST_SUITE_P(
 // alike; scripts/install-deps generates it. Without it the test fails, since it checks nothing.
 class DecimalCommaLocaleTest : public ::testing::Test {
  protected:
+#ifdef _WIN32
+  // Windows names its C locales by language and country; its libstdc++ streams know only "C",
+  // so there the C library alone is put under the comma.
+  static constexpr const char* kCommaLocale = "German_Germany.1252";
+  static constexpr bool kStreamsToo = false;
+#else
   static constexpr const char* kCommaLocale = "de_DE.UTF-8";
+  static constexpr bool kStreamsToo = true;
+#endif
 
   void SetUp() override {
     previousC_ = std::setlocale(LC_ALL, nullptr);
     ASSERT_NE(std::setlocale(LC_ALL, kCommaLocale), nullptr)
         << "缺少区域设置 " << kCommaLocale << "（scripts/install-deps 生成）";
-    previous_ = std::locale::global(std::locale(kCommaLocale));
+    if (kStreamsToo) previous_ = std::locale::global(std::locale(kCommaLocale));
     changed_ = true;
   }
   void TearDown() override {
     if (!changed_) return;
-    std::locale::global(previous_);
+    if (kStreamsToo) std::locale::global(previous_);
     std::setlocale(LC_ALL, previousC_.c_str());
   }
 
@@ -154,9 +162,11 @@ TEST_F(DecimalCommaLocaleTest, NumbersKeepTheirPoint) {
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "%.1f", 0.5);
   ASSERT_STREQ(buffer, "0,5");
-  std::ostringstream stream;
-  stream << 0.5;
-  ASSERT_EQ(stream.str(), "0,5");
+  if (kStreamsToo) {
+    std::ostringstream stream;
+    stream << 0.5;
+    ASSERT_EQ(stream.str(), "0,5");
+  }
 
   EXPECT_EQ(pattern(234.5, "0.000"), "234.500");
   EXPECT_EQ(pattern(-4738.9745, "0.000"), "-4738.975");
