@@ -22,9 +22,9 @@ TEST(PromptPlaceTest, CoversNoEchoBoxAtAnyFittingSize) {
   for (const auto& [w, h] : {std::pair{6000, 2250}, {9000, 4320}, {3000, 1500}}) {
     const Point at = promptPosition(w, h);
     const Rect prompt{at.x, at.y, w, h};
-    for (const auto& spec : textBoxes()) {
-      if (!isEchoBox(spec.box)) continue;
-      EXPECT_FALSE(overlaps(prompt, spec.rect)) << textBoxName(spec.box);
+    for (const auto& row : textBoxes()) {
+      if (!isEchoBox(row.box)) continue;
+      EXPECT_FALSE(overlaps(prompt, row.rect)) << textBoxName(row.box);
     }
   }
 }

@@ -7,14 +7,14 @@
 
 namespace korvelin::win32 {
 
-HFONT createLayoutFont(const layout::FontSpec& spec, UINT dpi) {
+HFONT createLayoutFont(const layout::FontSpec& row, UINT dpi) {
   LOGFONTW font{};
   // A negative height asks for the character height: the size in points at this DPI.
-  font.lfHeight = -static_cast<LONG>(std::lround(spec.points * dpi / 72.0));
-  font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+  font.lfHeight = -static_cast<LONG>(std::lround(row.points * dpi / 72.0));
+  font.lfWeight = row.bold ? FW_BOLD : FW_NORMAL;
   font.lfCharSet = GB2312_CHARSET;
   font.lfQuality = DEFAULT_QUALITY;
-  const std::wstring face = wideText(spec.face);
+  const std::wstring face = wideText(row.face);
   face.copy(font.lfFaceName, LF_FACESIZE - 1);
   return CreateFontIndirectW(&font);
 }
@@ -25,8 +25,8 @@ WindowFonts::~WindowFonts() {
 
 void WindowFonts::create(UINT dpi) {
   release();
-  for (const auto& spec : layout::fonts()) {
-    fonts_[static_cast<std::size_t>(spec.code)] = createLayoutFont(spec, dpi);
+  for (const auto& row : layout::fonts()) {
+    fonts_[static_cast<std::size_t>(row.code)] = createLayoutFont(row, dpi);
   }
 }
 

@@ -29,6 +29,6 @@ class WindowFonts {
 };
 
 // A font of the tables at this DPI; the caller deletes it.
-HFONT createLayoutFont(const layout::FontSpec& spec, UINT dpi);
+HFONT createLayoutFont(const layout::FontSpec& row, UINT dpi);
 
 }  // namespace korvelin::win32
